@@ -1,0 +1,72 @@
+#include "io/text_file.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "io/file_system.h"
+
+namespace skyloom {
+
+bool forEachTextLine(const std::string& path, const std::function<bool(const std::string&)>& onLine) {
+    std::ifstream in(toNativePath(path), std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (!onLine(line)) {
+            break;
+        }
+    }
+    return true;
+}
+
+std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
+    if (!fileExists(path)) {
+        return std::nullopt;
+    }
+    std::vector<std::string> lines;
+    bool opened = forEachTextLine(path, [&lines](const std::string& line) {
+        lines.push_back(line);
+        return true;
+    });
+    if (!opened) {
+        return std::nullopt;
+    }
+    return lines;
+}
+
+WriteResult writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    const std::filesystem::path target = toNativePath(path);
+    std::filesystem::path temporary = target;
+    temporary += ".skyloom-tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            return {false, "The file '" + path + "' could not be created."};
+        }
+        for (const std::string& line : lines) {
+            out << line << "\r\n";
+        }
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return {false, "The file '" + path + "' could not be written completely."};
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return {false, "The file '" + path + "' could not be replaced."};
+    }
+    return {};
+}
+
+}  // namespace skyloom

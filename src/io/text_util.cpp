@@ -1,0 +1,260 @@
+#include "io/text_util.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace skyloom {
+
+std::string replaceAll(std::string_view text, std::string_view from, std::string_view to) {
+    if (from.empty()) {
+        return std::string(text);
+    }
+    std::string out;
+    out.reserve(text.size());
+    std::size_t pos = 0;
+    while (true) {
+        std::size_t hit = text.find(from, pos);
+        if (hit == std::string_view::npos) {
+            out.append(text.substr(pos));
+            return out;
+        }
+        out.append(text.substr(pos, hit - pos));
+        out.append(to);
+        pos = hit + from.size();
+    }
+}
+
+std::string trimLeadingBlanks(std::string_view text) {
+    std::size_t start = text.find_first_not_of(' ');
+    return start == std::string_view::npos ? std::string() : std::string(text.substr(start));
+}
+
+std::string trimTrailingBlanks(std::string_view text) {
+    std::size_t end = text.find_last_not_of(' ');
+    return end == std::string_view::npos ? std::string() : std::string(text.substr(0, end + 1));
+}
+
+std::string trimBlanks(std::string_view text) { return trimTrailingBlanks(trimLeadingBlanks(text)); }
+
+std::string toUpper1252(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        auto b = static_cast<unsigned char>(c);
+        if (b >= 'a' && b <= 'z') {
+            b = static_cast<unsigned char>(b - 32);
+        } else if (b >= 0xE0 && b <= 0xFE && b != 0xF7) {
+            b = static_cast<unsigned char>(b - 32);
+        } else if (b == 0x9A || b == 0x9C || b == 0x9E) {  // š œ ž
+            b = static_cast<unsigned char>(b - 16);
+        } else if (b == 0xFF) {  // ÿ
+            b = 0x9F;
+        }
+        c = static_cast<char>(b);
+    }
+    return out;
+}
+
+std::string toLowerAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c + 32);
+        }
+    }
+    return out;
+}
+
+bool contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+std::vector<std::string> splitAt(std::string_view text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t hit = text.find(separator, start);
+        if (hit == std::string_view::npos) {
+            parts.emplace_back(text.substr(start));
+            return parts;
+        }
+        parts.emplace_back(text.substr(start, hit - start));
+        start = hit + 1;
+    }
+}
+
+std::vector<std::string> splitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t lf = text.find('\n', start);
+        if (lf == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        std::size_t end = lf;
+        if (end > start && text[end - 1] == '\r') {
+            --end;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        start = lf + 1;
+    }
+    return lines;
+}
+
+std::string leftOf(std::string_view text, std::size_t count) {
+    return std::string(text.substr(0, count));
+}
+
+std::string rightOf(std::string_view text, std::size_t count) {
+    return count >= text.size() ? std::string(text) : std::string(text.substr(text.size() - count));
+}
+
+std::string midOf(std::string_view text, std::size_t start, std::size_t count) {
+    if (start == 0 || start > text.size()) {
+        return std::string();
+    }
+    return std::string(text.substr(start - 1, count));
+}
+
+namespace {
+
+// Length of the numeric prefix "[blanks][sign]digits[.digits]" of a text, 0 when
+// there is no digit in it.
+std::size_t numericPrefix(std::string_view text, std::string& normalized) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+        ++i;
+    }
+    std::size_t begin = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        ++i;
+    }
+    bool digits = false;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
+        ++i;
+        digits = true;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
+            ++i;
+            digits = true;
+        }
+    }
+    if (!digits) {
+        return 0;
+    }
+    normalized.assign(text.substr(begin, i - begin));
+    return i;
+}
+
+}  // namespace
+
+double leadingNumber(std::string_view text) {
+    std::string number;
+    if (numericPrefix(text, number) == 0) {
+        return 0.0;
+    }
+    return std::strtod(number.c_str(), nullptr);
+}
+
+bool hasLeadingNumber(std::string_view text) {
+    std::string number;
+    return numericPrefix(text, number) != 0;
+}
+
+std::optional<double> parseNumber(std::string_view text) {
+    std::string trimmed = trimBlanks(text);
+    if (trimmed.empty()) {
+        return std::nullopt;
+    }
+    // Only digits, one separator, a leading sign and an exponent are allowed.
+    std::string normalized;
+    bool separator = false;
+    bool digits = false;
+    for (std::size_t i = 0; i < trimmed.size(); ++i) {
+        char c = trimmed[i];
+        if (std::isdigit(static_cast<unsigned char>(c))) {
+            digits = true;
+            normalized += c;
+        } else if ((c == '+' || c == '-') && i == 0) {
+            normalized += c;
+        } else if ((c == '.' || c == ',') && !separator) {
+            separator = true;
+            normalized += '.';
+        } else if ((c == 'e' || c == 'E') && digits && i + 1 < trimmed.size()) {
+            std::string exponent = trimmed.substr(i + 1);
+            std::size_t j = (exponent[0] == '+' || exponent[0] == '-') ? 1 : 0;
+            if (j >= exponent.size() || exponent.find_first_not_of("0123456789", j) != std::string::npos) {
+                return std::nullopt;
+            }
+            normalized += 'e';
+            normalized += exponent;
+            break;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits) {
+        return std::nullopt;
+    }
+    errno = 0;
+    double value = std::strtod(normalized.c_str(), nullptr);
+    if (errno == ERANGE || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<long long> parseWholeNumber(std::string_view text, long long min, long long max) {
+    std::string trimmed = trimBlanks(text);
+    std::size_t i = 0;
+    if (!trimmed.empty() && (trimmed[0] == '+' || trimmed[0] == '-')) {
+        i = 1;
+    }
+    if (i >= trimmed.size() || trimmed.find_first_not_of("0123456789", i) != std::string::npos) {
+        return std::nullopt;
+    }
+    if (trimmed.size() - i > 18) {
+        return std::nullopt;
+    }
+    long long value = std::strtoll(trimmed.c_str(), nullptr, 10);
+    if (value < min || value > max) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string plainDecimal(double value) {
+    value = std::fabs(value);
+    if (!std::isfinite(value)) {
+        return "0";
+    }
+    char buffer[512];
+    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    int exponent = std::atoi(std::strchr(buffer, 'e') + 1);
+    int decimals = 14 - exponent;
+    if (decimals < 0) {
+        decimals = 0;
+    }
+    if (decimals > 340) {
+        decimals = 340;
+    }
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    std::string text(buffer);
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0') {
+            text.pop_back();
+        }
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
+    return text;
+}
+
+}  // namespace skyloom

@@ -1,0 +1,49 @@
+#pragma once
+// The lookups in the PMDG navigation database (airports.dat, wpNavAPT.txt,
+// wpNavRTE.txt) of one folder. Every comparison is exact and case-sensitive.
+
+#include <functional>
+#include <string>
+
+#include "core/prompts.h"
+#include "navdata/nav_file.h"
+
+namespace skyloom {
+
+inline constexpr const char* kAirportsFile = "airports.dat";
+inline constexpr const char* kRunwaysFile = "wpNavAPT.txt";
+inline constexpr const char* kAirwaysFile = "wpNavRTE.txt";
+
+class NavDatabase {
+public:
+    // `folder` is PathNavData: it ends with a separator and file names are appended to it.
+    explicit NavDatabase(const std::string& folder);
+
+    // True when airports.dat has a line for the code; a missing airports.dat is
+    // reported through the prompts.
+    bool AirportExists(const std::string& code, Prompts& prompts);
+    // "1 N 50.033333 E 8.570556", or empty text.
+    std::string FindAirportPosition(const std::string& code);
+    // The longitude text; `latitude` receives the latitude text. "0" and
+    // `latitude` untouched when the airport is not found.
+    std::string FindAirportCoordinates(const std::string& code, std::string& latitude);
+    // Elevation in feet as plain integer text, or empty text.
+    std::string FindAirportElevation(const std::string& code);
+    // True when some wpNavRTE.txt line begins with the name and one blank.
+    bool IsAirway(const std::string& name);
+
+    // Raw line access for the route procedures and the runway list.
+    bool forEachAirwayLine(const std::function<bool(const std::string&)>& onLine);
+    bool forEachRunwayLine(const std::function<bool(const std::string&)>& onLine);
+
+    NavFile& airports() { return airports_; }
+    NavFile& runways() { return runways_; }
+    NavFile& airways() { return airways_; }
+
+private:
+    NavFile airports_;
+    NavFile runways_;
+    NavFile airways_;
+};
+
+}  // namespace skyloom

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/command_context.h"
+#include "navdata/nav_database.h"
+
+namespace skyloom {
+
+// The "Calculate" command: resolves the route text of the data store against
+// the navigation database and fills every list of the data store.
+void Calculate(CommandContext& context, NavDatabase& nav);
+
+// True for a cruise altitude text whose flight level is odd ("35000").
+bool IsOddCruiseLevel(const std::string& cruise);
+
+}  // namespace skyloom

@@ -1,0 +1,31 @@
+#pragma once
+// Where the tests find their data and where they may write.
+
+#include <string>
+
+namespace skyloom::testing {
+
+// The folder tests/data of the source tree, without a trailing separator.
+std::string testDataDir();
+
+// A fresh, empty folder for one test, removed when the object goes away.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    // The folder's path without a trailing separator.
+    const std::string& path() const { return path_; }
+    // The folder's path followed by a separator and the name.
+    std::string file(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+// Whole content of a file as bytes; empty when it cannot be read.
+std::string readBytes(const std::string& path);
+void writeBytes(const std::string& path, const std::string& bytes);
+
+}  // namespace skyloom::testing
