@@ -1,1 +1,29 @@
-int main() { return 0; }
+// skyloom-cli: the route calculation of Skyloom from a terminal.
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/batch_run.h"
+#include "cli/cli_options.h"
+#include "io/file_system.h"
+
+int main(int argc, char** argv) {
+    using namespace skyloom::cli;
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    ParseResult parsed = parseCommandLine(arguments);
+    if (!parsed.options) {
+        std::cerr << "skyloom-cli: " << parsed.error << "\nTry 'skyloom-cli --help'.\n";
+        return kExitUsage;
+    }
+    const CliOptions& options = *parsed.options;
+    if (options.help) {
+        std::cout << usageText();
+        return kExitDone;
+    }
+    if (options.version) {
+        std::cout << "skyloom-cli " << SKYLOOM_VERSION << '\n';
+        return kExitDone;
+    }
+    return runBatch(options, std::cin, std::cout, std::cerr, skyloom::stdinIsTerminal());
+}

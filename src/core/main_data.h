@@ -25,15 +25,15 @@ inline constexpr Colour kBlue{0, 0, 255};
 inline constexpr Colour kBlack{0, 0, 0};
 
 struct MainWindowData {
-    std::string route;                        // Text1
-    std::string cruiseAltitude = "31000";     // Text3
-    std::string distance = "0";               // Text5
-    std::string printText;                    // Text2, lines joined by CR LF
+    std::string route;                          // Text1
+    std::string cruiseAltitude = "31000";       // Text3
+    std::string distance = "0";                 // Text5
+    std::string printText;                      // Text2, lines joined by CR LF
     std::array<std::string, 2> fuel{"0", "0"};  // Text4(0) litres, Text4(1) tonnes
-    std::string duration = "00:00";           // Label4
-    std::string tankShare = "0%";             // Label6
-    Colour tankShareColour = kBlack;          // Label6 text colour
-    Colour cruiseCheckColour = kBlack;        // Picture1
+    std::string duration = "00:00";             // Label4
+    std::string tankShare = "0%";               // Label6
+    Colour tankShareColour = kBlack;            // Label6 text colour
+    Colour cruiseCheckColour = kBlack;          // Picture1
 
     Aircraft aircraft = Aircraft::Pmdg737;  // Option1 .. Option4
     bool createFsPlan = true;               // Check1 "create FS-PLAN"

@@ -43,7 +43,7 @@ struct FileDialog {
 };
 
 class Prompts {
-public:
+  public:
     virtual ~Prompts() = default;
     virtual MessageAnswer message(const MessageBox& box) = 0;
     // The typed text, or nothing when the box was cancelled.

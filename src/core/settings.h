@@ -10,8 +10,8 @@ namespace skyloom {
 inline constexpr int kAircraftTableSize = 51;
 
 struct AircraftTable {
-    std::array<std::string, kAircraftTableSize> type;      // first field of AC.dat
-    std::array<std::string, kAircraftTableSize> mtlText;   // second field
+    std::array<std::string, kAircraftTableSize> type;          // first field of AC.dat
+    std::array<std::string, kAircraftTableSize> mtlText;       // second field
     std::array<std::string, kAircraftTableSize> wakeCategory;  // third field
 };
 
@@ -27,17 +27,17 @@ struct AircraftPerformance {
 struct Settings {
     std::string programFolder;  // ProgramFolder, no trailing separator
     // Folder paths, each ending with a separator; callers append bare names.
-    std::string pathNavData;      // PathNavData
-    std::string pathPmdgPlans;    // PathPmdgPlans
-    std::string pathIvapPlans;    // PathIvapPlans
-    std::string pathFsPlans;      // PathFsPlans
-    std::string pathLevelDPlans;  // PathLevelDPlans
-    std::string pathPssPlans;     // PathPssPlans
-    std::string routeFinderUrl;   // RouteFinderUrl
-    std::string airacText;        // AiracText
-    AircraftTable aircraftTable;  // AircraftTable
+    std::string pathNavData;          // PathNavData
+    std::string pathPmdgPlans;        // PathPmdgPlans
+    std::string pathIvapPlans;        // PathIvapPlans
+    std::string pathFsPlans;          // PathFsPlans
+    std::string pathLevelDPlans;      // PathLevelDPlans
+    std::string pathPssPlans;         // PathPssPlans
+    std::string routeFinderUrl;       // RouteFinderUrl
+    std::string airacText;            // AiracText
+    AircraftTable aircraftTable;      // AircraftTable
     AircraftPerformance performance;  // AircraftPerformance
-    std::string chosenWaypoint;   // ChosenWaypoint
+    std::string chosenWaypoint;       // ChosenWaypoint
 
     // ProgramFolder + separator + name: a file beside the program.
     std::string besideProgram(const std::string& name) const;

@@ -4,10 +4,9 @@ namespace skyloom {
 
 void AddPlanHeader(std::vector<std::string>& lines, const std::string& departure,
                    const std::string& destination, const std::string& cruiseAltitude) {
-    lines.insert(lines.end(),
-                 {"[flightplan]", "title=" + departure + " to " + destination,
-                  "description=" + departure + ", " + destination, "type=IFR", "routetype=3",
-                  "cruising_altitude=" + cruiseAltitude});
+    lines.insert(lines.end(), {"[flightplan]", "title=" + departure + " to " + destination,
+                               "description=" + departure + ", " + destination, "type=IFR",
+                               "routetype=3", "cruising_altitude=" + cruiseAltitude});
 }
 
 std::string PlanWaypointType(const std::string& identifier) {

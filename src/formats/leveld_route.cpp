@@ -9,8 +9,8 @@ void AddLevelDHeader(std::vector<std::string>& lines, const std::string& departu
 }
 
 void AddLevelDWaypoint(std::vector<std::string>& lines, const std::string& identifier,
-                       const std::string& via, const std::string& code,
-                       const std::string& latitude, const std::string& longitude) {
+                       const std::string& via, const std::string& code, const std::string& latitude,
+                       const std::string& longitude) {
     lines.push_back("W," + identifier + "," + via + "," + code + "," + latitude + "," + longitude +
                     ",0.000000,0.000000,0,0,0");
 }

@@ -16,8 +16,8 @@ namespace skyloom {
 void AddLevelDHeader(std::vector<std::string>& lines, const std::string& departure,
                      const std::string& destination);
 void AddLevelDWaypoint(std::vector<std::string>& lines, const std::string& identifier,
-                       const std::string& via, const std::string& code,
-                       const std::string& latitude, const std::string& longitude);
+                       const std::string& via, const std::string& code, const std::string& latitude,
+                       const std::string& longitude);
 void AddLevelDFooter(std::vector<std::string>& lines);
 
 }  // namespace skyloom

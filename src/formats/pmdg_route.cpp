@@ -31,9 +31,8 @@ void AddPmdgRecordTail(std::vector<std::string>& lines, bool is747, const std::s
     }
 }
 
-void AddPmdgDestination(std::vector<std::string>& lines, bool is747,
-                        const std::string& destination, const std::string& position,
-                        const std::string& elevation) {
+void AddPmdgDestination(std::vector<std::string>& lines, bool is747, const std::string& destination,
+                        const std::string& position, const std::string& elevation) {
     lines.insert(lines.end(), {destination, "1", "-", position + " " + elevation, "-----", "0", "0",
                                "", "1", elevation, "-", "-1000000", "-1000000"});
     addZeros(lines, is747 ? 19 : 18);

@@ -28,8 +28,7 @@ void AddPmdgRecordHead(std::vector<std::string>& lines, const std::string& ident
 // The rest of it: position text, the zero lines and, for airway points, an empty line.
 void AddPmdgRecordTail(std::vector<std::string>& lines, bool is747, const std::string& position,
                        bool closingEmptyLine);
-void AddPmdgDestination(std::vector<std::string>& lines, bool is747,
-                        const std::string& destination, const std::string& position,
-                        const std::string& elevation);
+void AddPmdgDestination(std::vector<std::string>& lines, bool is747, const std::string& destination,
+                        const std::string& position, const std::string& elevation);
 
 }  // namespace skyloom

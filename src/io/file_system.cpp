@@ -78,7 +78,11 @@ std::string cp1252FromUtf8(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size()) {
         auto b = static_cast<unsigned char>(text[i]);
-        int extra = b < 0x80 ? 0 : (b >> 5) == 0x6 ? 1 : (b >> 4) == 0xE ? 2 : (b >> 3) == 0x1E ? 3 : -1;
+        int extra = b < 0x80           ? 0
+                    : (b >> 5) == 0x6  ? 1
+                    : (b >> 4) == 0xE  ? 2
+                    : (b >> 3) == 0x1E ? 3
+                                       : -1;
         if (extra < 0 || i + static_cast<std::size_t>(extra) >= text.size()) {
             // Not UTF-8 at all: take the byte as it is, it already is single-byte text.
             out += static_cast<char>(b);

@@ -7,7 +7,8 @@
 
 namespace skyloom {
 
-bool forEachTextLine(const std::string& path, const std::function<bool(const std::string&)>& onLine) {
+bool forEachTextLine(const std::string& path,
+                     const std::function<bool(const std::string&)>& onLine) {
     std::ifstream in(toNativePath(path), std::ios::binary);
     if (!in) {
         return false;

@@ -15,7 +15,8 @@ std::optional<std::vector<std::string>> readTextLines(const std::string& path);
 
 // Calls `onLine` for every line of the file in order until it returns false.
 // Returns false when the file cannot be opened.
-bool forEachTextLine(const std::string& path, const std::function<bool(const std::string&)>& onLine);
+bool forEachTextLine(const std::string& path,
+                     const std::function<bool(const std::string&)>& onLine);
 
 struct WriteResult {
     bool ok = true;

@@ -38,7 +38,9 @@ std::string trimTrailingBlanks(std::string_view text) {
     return end == std::string_view::npos ? std::string() : std::string(text.substr(0, end + 1));
 }
 
-std::string trimBlanks(std::string_view text) { return trimTrailingBlanks(trimLeadingBlanks(text)); }
+std::string trimBlanks(std::string_view text) {
+    return trimTrailingBlanks(trimLeadingBlanks(text));
+}
 
 std::string toUpper1252(std::string_view text) {
     std::string out(text);
@@ -189,7 +191,8 @@ std::optional<double> parseNumber(std::string_view text) {
         } else if ((c == 'e' || c == 'E') && digits && i + 1 < trimmed.size()) {
             std::string exponent = trimmed.substr(i + 1);
             std::size_t j = (exponent[0] == '+' || exponent[0] == '-') ? 1 : 0;
-            if (j >= exponent.size() || exponent.find_first_not_of("0123456789", j) != std::string::npos) {
+            if (j >= exponent.size() ||
+                exponent.find_first_not_of("0123456789", j) != std::string::npos) {
                 return std::nullopt;
             }
             normalized += 'e';

@@ -12,8 +12,8 @@ NavDatabase::NavDatabase(const std::string& folder)
 
 bool NavDatabase::AirportExists(const std::string& code, Prompts& prompts) {
     if (!airports_.exists()) {
-        prompts.message({"Please check the path to PMDG-NAVDATA !", MessageButtons::Ok,
-                         MessageIcon::None, ""});
+        prompts.message(
+            {"Please check the path to PMDG-NAVDATA !", MessageButtons::Ok, MessageIcon::None, ""});
         return false;
     }
     bool found = false;

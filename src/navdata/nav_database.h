@@ -15,7 +15,7 @@ inline constexpr const char* kRunwaysFile = "wpNavAPT.txt";
 inline constexpr const char* kAirwaysFile = "wpNavRTE.txt";
 
 class NavDatabase {
-public:
+  public:
     // `folder` is PathNavData: it ends with a separator and file names are appended to it.
     explicit NavDatabase(const std::string& folder);
 
@@ -40,7 +40,7 @@ public:
     NavFile& runways() { return runways_; }
     NavFile& airways() { return airways_; }
 
-private:
+  private:
     NavFile airports_;
     NavFile runways_;
     NavFile airways_;

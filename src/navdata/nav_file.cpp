@@ -12,7 +12,9 @@ namespace {
 constexpr long long kCacheLimit = 256LL * 1024 * 1024;
 }  // namespace
 
-bool NavFile::exists() const { return fileExists(path_); }
+bool NavFile::exists() const {
+    return fileExists(path_);
+}
 
 bool NavFile::refresh() {
     std::error_code ec;

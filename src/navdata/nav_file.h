@@ -12,7 +12,7 @@
 namespace skyloom {
 
 class NavFile {
-public:
+  public:
     explicit NavFile(std::string path) : path_(std::move(path)) {}
 
     const std::string& path() const { return path_; }
@@ -21,7 +21,7 @@ public:
     // Returns false when the file cannot be read.
     bool forEachLine(const std::function<bool(const std::string&)>& onLine);
 
-private:
+  private:
     bool refresh();
 
     std::string path_;

@@ -5,9 +5,15 @@
 
 namespace skyloom {
 
+struct CalculateResult {
+    bool completed = false;           // passed the airport checks and ran to its end
+    bool routeIncomplete = false;     // an element could not be resolved
+    bool airwayMessageShown = false;  // an airway's entry or exit was not on it
+};
+
 // The "Calculate" command: resolves the route text of the data store against
 // the navigation database and fills every list of the data store.
-void Calculate(CommandContext& context, NavDatabase& nav);
+CalculateResult Calculate(CommandContext& context, NavDatabase& nav);
 
 // True for a cruise altitude text whose flight level is odd ("35000").
 bool IsOddCruiseLevel(const std::string& cruise);

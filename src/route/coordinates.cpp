@@ -70,9 +70,9 @@ std::string FormatFs9Coordinates(const std::string& position, const std::string&
 }
 
 std::string WaypointPosition::recordText() const {
-    return replaceAll("1 " + latitudeHemisphere + latitude + " " + longitudeHemisphere + longitude +
-                          " 0",
-                      ",", ".");
+    return replaceAll(
+        "1 " + latitudeHemisphere + latitude + " " + longitudeHemisphere + longitude + " 0", ",",
+        ".");
 }
 
 std::string WaypointPosition::listingText() const {

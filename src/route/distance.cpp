@@ -6,9 +6,13 @@
 
 namespace skyloom {
 
-double DegreesToRadians(double degrees) { return degrees * kPi / 180.0; }
+double DegreesToRadians(double degrees) {
+    return degrees * kPi / 180.0;
+}
 
-double RadiansToDegrees(double radians) { return radians * 180.0 / kPi; }
+double RadiansToDegrees(double radians) {
+    return radians * 180.0 / kPi;
+}
 
 double ArcCosine(double x) {
     // Rounding can push x a hair past +-1 for equal or opposite points.
@@ -50,7 +54,8 @@ int TotalRouteDistance(const std::vector<std::string>& routePoints) {
         auto field = [](const std::vector<std::string>& fields, std::size_t k) {
             return k < fields.size() ? fields[k] : std::string();
         };
-        total += GreatCircleDistance(field(from, 0), field(from, 1), field(to, 0), field(to, 1), "N");
+        total +=
+            GreatCircleDistance(field(from, 0), field(from, 1), field(to, 0), field(to, 1), "N");
     }
     double rounded = std::floor(total + 0.5);
     if (!(rounded < 2147483647.0)) {

@@ -12,7 +12,7 @@
 namespace skyloom::testing {
 
 class ScriptedPrompts : public Prompts {
-public:
+  public:
     std::vector<MessageBox> messages;
     std::vector<InputBox> inputs;
     std::vector<WaypointChoice> choices;
@@ -64,7 +64,7 @@ public:
         return texts;
     }
 
-private:
+  private:
     static std::optional<std::string> next(std::deque<std::optional<std::string>>& answers) {
         if (answers.empty()) {
             return std::nullopt;

@@ -10,7 +10,7 @@ std::string testDataDir();
 
 // A fresh, empty folder for one test, removed when the object goes away.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -20,7 +20,7 @@ public:
     // The folder's path followed by a separator and the name.
     std::string file(const std::string& name) const;
 
-private:
+  private:
     std::string path_;
 };
 

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds Skyloom with warnings as errors and runs the whole test suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/bootstrap.sh
+cmake --preset default
+cmake --build --preset default
+ctest --preset default

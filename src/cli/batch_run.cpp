@@ -1,0 +1,111 @@
+#include "cli/batch_run.h"
+
+#include <ostream>
+
+#include "cli/report.h"
+#include "cli/terminal_prompts.h"
+#include "core/command_context.h"
+#include "formats/save_fmc.h"
+#include "fuel/aircraft_choice.h"
+#include "io/file_system.h"
+#include "io/text_util.h"
+#include "navdata/nav_database.h"
+#include "route/calculate.h"
+#include "settings/activation.h"
+#include "settings/path_settings.h"
+#include "settings/startup.h"
+
+namespace skyloom::cli {
+
+namespace {
+
+std::string programFolderOf(const CliOptions& options) {
+    std::string folder =
+        options.programFolder.empty() ? executableFolder() : cp1252FromUtf8(options.programFolder);
+    while (folder.size() > 1 && (folder.back() == kPathSeparator || folder.back() == '/')) {
+        folder.pop_back();
+    }
+    return folder;
+}
+
+// Reads what the main window reads when it starts and first becomes active;
+// the batch command never writes a settings file. False when it cannot go on.
+bool readSettings(CommandContext& context, const CliOptions& options) {
+    Settings& settings = context.settings;
+    if (!PathIniExists(settings)) {
+        context.prompts.message({"There is no path.ini in the program folder '" +
+                                     settings.programFolder +
+                                     "'.\r\nPlease set the paths with Skyloom first, or name "
+                                     "another folder with --program-folder.",
+                                 MessageButtons::Ok, MessageIcon::Critical, ""});
+        return false;
+    }
+    ReadPathSettings(settings, context.prompts);
+    ReadCheckSetting(settings, context.data);
+    ReadAircraftTable(settings);
+    ReadAiracSetting(settings);
+    RestoreAircraftChoice(settings, [&context](Aircraft a) { ChooseAircraft(context, a); });
+    if (options.aircraft) {
+        ChooseAircraft(context, *options.aircraft);
+    }
+    context.data.cruiseAltitude = cp1252FromUtf8(options.cruise);
+    if (options.createFsPlan) {
+        context.data.createFsPlan = *options.createFsPlan;
+    }
+    if (options.onlyFsPlan) {
+        context.data.onlyFsPlan = true;
+        context.data.createFsPlan = true;
+    }
+    return true;
+}
+
+void printWritten(std::ostream& out, const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) {
+        out << "Wrote " << utf8From1252(path) << '\n';
+    }
+}
+
+}  // namespace
+
+int runBatch(const CliOptions& options, std::istream& in, std::ostream& out, std::ostream& err,
+             bool interactive) {
+    Settings settings;
+    settings.programFolder = programFolderOf(options);
+    MainWindowData data;
+    TerminalPrompts prompts(in, err, interactive);
+    prompts.choiceAnswers.assign(options.choices.begin(), options.choices.end());
+    CommandContext context{settings, data, prompts};
+
+    if (!readSettings(context, options)) {
+        return kExitStopped;
+    }
+    data.route = cp1252FromUtf8(options.route);
+    if (trimBlanks(data.route).empty()) {
+        prompts.message({"The route is empty: nothing to calculate.", MessageButtons::Ok,
+                         MessageIcon::Information, ""});
+        return kExitStopped;
+    }
+    NavDatabase nav(settings.pathNavData);
+    CalculateResult calculated = Calculate(context, nav);
+    if (!calculated.completed) {
+        return kExitStopped;
+    }
+    printReport(out, data);
+
+    bool failed = false;
+    if (options.saveName) {
+        prompts.inputAnswer = cp1252FromUtf8(*options.saveName);
+        SaveFmcResult saved = SaveFmcData(context);
+        printWritten(out, saved.written);
+        failed = saved.failed;
+    }
+    if (failed) {
+        return kExitStopped;
+    }
+    if (calculated.routeIncomplete || calculated.airwayMessageShown) {
+        return kExitIncomplete;
+    }
+    return kExitDone;
+}
+
+}  // namespace skyloom::cli

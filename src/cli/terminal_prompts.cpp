@@ -1,0 +1,114 @@
+#include "cli/terminal_prompts.h"
+
+#include <cstdio>
+#include <istream>
+#include <ostream>
+
+#include "io/file_system.h"
+#include "io/text_util.h"
+#include "route/distance.h"
+
+namespace skyloom::cli {
+
+double candidateDistance(const std::string& previousPoint, const std::string& candidate) {
+    auto from = splitAt(trimBlanks(previousPoint), ' ');
+    std::size_t blank = candidate.rfind(' ');
+    auto to = splitAt(blank == std::string::npos ? candidate : candidate.substr(blank + 1), ':');
+    if (from.size() < 2 || to.size() < 2 || !parseNumber(from[0]) || !parseNumber(from[1]) ||
+        !parseNumber(to[0]) || !parseNumber(to[1])) {
+        return -1.0;
+    }
+    return GreatCircleDistance(from[0], from[1], to[0], to[1], "N");
+}
+
+std::size_t nearestCandidate(const WaypointChoice& choice) {
+    std::size_t best = 0;
+    double bestDistance = -1.0;
+    for (std::size_t i = 0; i < choice.candidates.size(); ++i) {
+        double d = candidateDistance(choice.previousPoint, choice.candidates[i]);
+        if (d >= 0 && (bestDistance < 0 || d < bestDistance)) {
+            best = i;
+            bestDistance = d;
+        }
+    }
+    return best;
+}
+
+MessageAnswer TerminalPrompts::message(const MessageBox& box) {
+    if (box.buttons == MessageButtons::YesNo) {
+        return MessageAnswer::Yes;
+    }
+    if (box.buttons == MessageButtons::Ok) {
+        err_ << utf8From1252(replaceAll(box.text, "\r\n", "\n")) << '\n';
+        err_.flush();
+    }
+    return MessageAnswer::Ok;
+}
+
+std::optional<std::string> TerminalPrompts::input(const InputBox& /*box*/) {
+    auto answer = inputAnswer;
+    inputAnswer.reset();
+    return answer;
+}
+
+std::string TerminalPrompts::chooseWaypoint(const WaypointChoice& choice) {
+    if (choiceAnswers.empty()) {
+        return interactive_ ? askAtTerminal(choice) : std::string();
+    }
+    std::string answer = choiceAnswers.front();
+    choiceAnswers.pop_front();
+    if (answer == "n") {
+        return choice.candidates[nearestCandidate(choice)];
+    }
+    auto number = parseWholeNumber(answer, 0, 1000000);
+    if (!number || *number == 0) {
+        return std::string();
+    }
+    if (static_cast<std::size_t>(*number) > choice.candidates.size()) {
+        err_ << "--choose: there is no candidate " << *number << " (of " << choice.candidates.size()
+             << "); the choice is cancelled.\n";
+        return std::string();
+    }
+    return choice.candidates[static_cast<std::size_t>(*number - 1)];
+}
+
+std::string TerminalPrompts::askAtTerminal(const WaypointChoice& choice) {
+    err_ << "Select Waypoint:\n";
+    for (std::size_t i = 0; i < choice.candidates.size(); ++i) {
+        err_ << "  " << (i + 1) << ". " << utf8From1252(choice.candidates[i]);
+        double d = candidateDistance(choice.previousPoint, choice.candidates[i]);
+        if (d >= 0) {
+            char figure[32];
+            std::snprintf(figure, sizeof figure, "%.0f", d);
+            err_ << "   (" << figure << " nm from the previous point)";
+        }
+        err_ << '\n';
+    }
+    while (true) {
+        err_ << "Number, n for the nearest, 0 to cancel: ";
+        err_.flush();
+        std::string line;
+        if (!std::getline(in_, line)) {
+            return std::string();
+        }
+        line = trimBlanks(replaceAll(line, "\r", ""));
+        if (line == "n") {
+            return choice.candidates[nearestCandidate(choice)];
+        }
+        auto number = parseWholeNumber(line, 0, static_cast<long long>(choice.candidates.size()));
+        if (number) {
+            return *number == 0 ? std::string()
+                                : choice.candidates[static_cast<std::size_t>(*number - 1)];
+        }
+    }
+}
+
+std::optional<std::string> TerminalPrompts::saveFile(const FileDialog& /*dialog*/) {
+    return fileAnswer;
+}
+
+std::optional<std::string> TerminalPrompts::openFile(const FileDialog& /*dialog*/) {
+    return fileAnswer;
+}
+
+}  // namespace skyloom::cli

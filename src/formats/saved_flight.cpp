@@ -1,0 +1,162 @@
+#include "formats/saved_flight.h"
+
+#include <string_view>
+
+#include "fuel/aircraft_choice.h"
+#include "io/file_system.h"
+#include "io/text_util.h"
+
+namespace skyloom {
+
+namespace {
+
+void addSection(std::vector<std::string>& out, const char* tag,
+                const std::vector<std::string>& content) {
+    const std::string name(tag);
+    out.push_back("[" + name + "]");
+    out.insert(out.end(), content.begin(), content.end());
+    out.push_back("[/" + name + "]");
+    out.push_back("");
+}
+
+// The print text as file lines: every CR LF starts a new line, so reading the
+// lines back and joining them with CR LF gives the text again. An empty text
+// has no lines at all.
+std::vector<std::string> printTextLines(std::string_view text) {
+    std::vector<std::string> lines;
+    if (text.empty()) {
+        return lines;
+    }
+    std::size_t start = 0;
+    while (true) {
+        std::size_t hit = text.find(kCrLf, start);
+        if (hit == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            return lines;
+        }
+        lines.emplace_back(text.substr(start, hit - start));
+        start = hit + 2;
+    }
+}
+
+std::vector<std::string> aircraftLines(Aircraft chosen) {
+    std::vector<std::string> lines;
+    for (Aircraft option :
+         {Aircraft::Pmdg737, Aircraft::Pmdg747, Aircraft::LevelD767, Aircraft::Pss777}) {
+        lines.push_back(option == chosen ? "1" : "0");
+    }
+    return lines;
+}
+
+const char* aircraftPrefix(Aircraft aircraft) {
+    switch (aircraft) {
+        case Aircraft::Pmdg737:
+            return "737-";
+        case Aircraft::Pmdg747:
+            return "747-";
+        case Aircraft::LevelD767:
+            return "767-";
+        case Aircraft::Pss777:
+            return "777-";
+    }
+    return "";
+}
+
+// Steps before any file is touched: a calculated flight is needed, and an empty
+// print text is saved only when the user says so.
+bool readyToSave(CommandContext& context) {
+    const MainWindowData& data = context.data;
+    if (trimBlanks(data.route).empty() || data.routeListing.empty()) {
+        context.prompts.message({"You must calculate a flight first!", MessageButtons::Ok,
+                                 MessageIcon::Information, ""});
+        return false;
+    }
+    if (trimBlanks(data.printText).empty()) {
+        MessageAnswer answer = context.prompts.message(
+            {std::string("You didn't copy the Flight-Data from the browser") + kCrLf +
+                 "to the print-window!" + kCrLf + "Save anyway?",
+             MessageButtons::YesNo, MessageIcon::Question, ""});
+        if (answer != MessageAnswer::Yes) {
+            return false;
+        }
+    }
+    return true;
+}
+
+SaveFlightResult writeAndReport(CommandContext& context, const std::string& path) {
+    WriteResult written = writeSavedFlight(path, context.data);
+    if (!written.ok) {
+        context.prompts.message(
+            {"The flight could not be saved to " + path + "." + kCrLf + written.error,
+             MessageButtons::Ok, MessageIcon::Critical, ""});
+        return {SaveFlightStatus::Failed, path};
+    }
+    return {SaveFlightStatus::Written, path};
+}
+
+}  // namespace
+
+std::vector<std::string> SavedFlightLines(const MainWindowData& data) {
+    std::vector<std::string> out;
+    addSection(out, "ROUTE", {data.route});
+    addSection(out, "FLUSI_WP", data.planLines);
+    addSection(out, "AC_WP", data.fmcLines);
+    addSection(out, "WP", data.routeListing);
+    addSection(out, "AC", aircraftLines(data.aircraft));
+    addSection(out, "FL", {data.cruiseAltitude});
+    addSection(out, "PLAN", printTextLines(data.printText));
+    addSection(out, "DISTANCE", {data.distance});
+    addSection(out, "RUNWAYS", data.destinationRunways);
+    return out;
+}
+
+WriteResult writeSavedFlight(const std::string& path, const MainWindowData& data) {
+    return writeTextLines(path, SavedFlightLines(data));
+}
+
+std::string FlightsFolder(const Settings& settings) {
+    return settings.besideProgram("flights");
+}
+
+std::string ProposedFlightName(const MainWindowData& data) {
+    const std::string route = trimBlanks(data.route);
+    return aircraftPrefix(data.aircraft) + leftOf(route, 4) + "-" + rightOf(route, 4);
+}
+
+std::string WithFlightExtension(const std::string& path) {
+    std::size_t nameStart = path.find_last_of("/\\");
+    nameStart = nameStart == std::string::npos ? 0 : nameStart + 1;
+    if (path.find('.', nameStart) != std::string::npos) {
+        return path;
+    }
+    return path + ".fp";
+}
+
+SaveFlightResult SaveFlight(CommandContext& context) {
+    if (!readyToSave(context)) {
+        return {SaveFlightStatus::Refused, ""};
+    }
+    const std::string folder = FlightsFolder(context.settings);
+    if (!folderExists(folder)) {
+        createFolder(folder);  // a failure shows up when the file is written
+    }
+    FileDialog dialog;
+    dialog.filter = kFlightFileFilter;
+    dialog.initialFolder = folder + kPathSeparator;
+    dialog.proposedName = ProposedFlightName(context.data);
+    dialog.warnOnOverwrite = true;
+    std::optional<std::string> chosen = context.prompts.saveFile(dialog);
+    if (!chosen || chosen->empty()) {
+        return {SaveFlightStatus::Cancelled, ""};
+    }
+    return writeAndReport(context, WithFlightExtension(*chosen));
+}
+
+SaveFlightResult SaveFlightTo(CommandContext& context, const std::string& path) {
+    if (!readyToSave(context)) {
+        return {SaveFlightStatus::Refused, ""};
+    }
+    return writeAndReport(context, path);
+}
+
+}  // namespace skyloom

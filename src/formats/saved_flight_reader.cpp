@@ -1,0 +1,201 @@
+// Reading saved flights back. Each section is looked for by its own pass from
+// the first line, and a section that is missing or broken is given up alone:
+// the others are still restored.
+
+#include <array>
+#include <cstddef>
+
+#include "formats/saved_flight.h"
+#include "fuel/aircraft_choice.h"
+#include "fuel/fuel_time.h"
+#include "io/file_system.h"
+#include "io/text_util.h"
+
+namespace skyloom {
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Index of the line after the opening tag, or nothing when the tag is missing.
+std::optional<std::size_t> findSection(const Lines& lines, const std::string& name) {
+    const std::string tag = "[" + name + "]";
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i] == tag) {
+            return i + 1;
+        }
+    }
+    return std::nullopt;
+}
+
+// The entries of a list section up to its closing tag, or up to the end of the
+// file when the closing tag is missing.
+Lines readListSection(const Lines& lines, const std::string& name, int& found,
+                      bool commasToPoints = false) {
+    Lines entries;
+    std::optional<std::size_t> start = findSection(lines, name);
+    if (!start) {
+        return entries;
+    }
+    ++found;
+    const std::string closing = "[/" + name + "]";
+    for (std::size_t i = *start; i < lines.size() && lines[i] != closing; ++i) {
+        entries.push_back(commasToPoints ? replaceAll(lines[i], ",", ".") : lines[i]);
+    }
+    return entries;
+}
+
+// The one line after the opening tag; the closing tag is not looked at.
+std::optional<std::string> readSingleLine(const Lines& lines, const std::string& name, int& found) {
+    std::optional<std::size_t> start = findSection(lines, name);
+    if (!start) {
+        return std::nullopt;
+    }
+    ++found;
+    if (*start >= lines.size()) {
+        return std::nullopt;
+    }
+    return lines[*start];
+}
+
+// Four numbers, Option1 to Option4; each 1 is a click on that option. A line
+// that is no number ends the section.
+std::vector<Aircraft> readAircraft(const Lines& lines, int& found) {
+    static constexpr std::array<Aircraft, 4> kOptions = {Aircraft::Pmdg737, Aircraft::Pmdg747,
+                                                         Aircraft::LevelD767, Aircraft::Pss777};
+    std::vector<Aircraft> clicks;
+    std::optional<std::size_t> start = findSection(lines, "AC");
+    if (!start) {
+        return clicks;
+    }
+    ++found;
+    for (std::size_t k = 0; k < kOptions.size(); ++k) {
+        std::size_t i = *start + k;
+        if (i >= lines.size()) {
+            break;
+        }
+        std::optional<double> value = parseNumber(lines[i]);
+        if (!value) {
+            break;
+        }
+        if (*value == 1.0) {
+            clicks.push_back(kOptions[k]);
+        }
+    }
+    return clicks;
+}
+
+// The print text: each line followed by CR LF, the last CR LF taken off again at
+// the closing tag. A section without lines stays empty; one without closing tag
+// keeps the lines read, each with its CR LF.
+std::string readPlan(const Lines& lines, int& found) {
+    std::string text;
+    std::optional<std::size_t> start = findSection(lines, "PLAN");
+    if (!start) {
+        return text;
+    }
+    ++found;
+    for (std::size_t i = *start; i < lines.size(); ++i) {
+        if (lines[i] == "[/PLAN]") {
+            if (text.size() >= 2) {
+                text.resize(text.size() - 2);
+            }
+            return text;
+        }
+        text += lines[i];
+        text += kCrLf;
+    }
+    return text;
+}
+
+void tell(CommandContext& context, const std::string& text) {
+    context.prompts.message({text, MessageButtons::Ok, MessageIcon::Critical, ""});
+}
+
+}  // namespace
+
+SavedFlight readSavedFlight(const std::vector<std::string>& lines) {
+    SavedFlight flight;
+    int& found = flight.sectionsFound;
+    flight.route = readSingleLine(lines, "ROUTE", found);
+    flight.planLines = readListSection(lines, "FLUSI_WP", found);
+    flight.aircraftClicks = readAircraft(lines, found);
+    flight.fmcLines = readListSection(lines, "AC_WP", found);
+    flight.routeListing = readListSection(lines, "WP", found, true);
+    flight.cruiseAltitude = readSingleLine(lines, "FL", found);
+    flight.printText = readPlan(lines, found);
+    flight.distance = readSingleLine(lines, "DISTANCE", found);
+    flight.destinationRunways = readListSection(lines, "RUNWAYS", found);
+    return flight;
+}
+
+std::optional<std::vector<std::string>> readSavedFlightFile(const std::string& path) {
+    long long size = fileSize(path);
+    if (size < 0 || size > kMaxSavedFlightBytes) {
+        return std::nullopt;
+    }
+    return readTextLines(path);
+}
+
+LoadFlightStatus LoadFlight(CommandContext& context) {
+    const std::string folder = FlightsFolder(context.settings);
+    if (!folderExists(folder)) {
+        context.prompts.message(
+            {"No saved Flightplans found", MessageButtons::Ok, MessageIcon::Information, ""});
+        return LoadFlightStatus::Cancelled;
+    }
+    FileDialog dialog;
+    dialog.filter = kFlightFileFilter;
+    dialog.initialFolder = folder + kPathSeparator;
+    dialog.mustExist = true;
+    std::optional<std::string> chosen = context.prompts.openFile(dialog);
+    if (!chosen || chosen->empty()) {
+        return LoadFlightStatus::Cancelled;
+    }
+    return LoadFlightFrom(context, *chosen);
+}
+
+LoadFlightStatus LoadFlightFrom(CommandContext& context, const std::string& path) {
+    std::optional<std::vector<std::string>> lines = readSavedFlightFile(path);
+    if (!lines) {
+        if (fileSize(path) > kMaxSavedFlightBytes) {
+            tell(context, "The file " + path + " is too large to be a saved flight.");
+        } else {
+            tell(context, "The saved flight " + path + " could not be read.");
+        }
+        return LoadFlightStatus::Failed;
+    }
+    SavedFlight flight = readSavedFlight(*lines);
+    if (flight.sectionsFound == 0) {
+        // Nothing of ours in it: keep the flight on screen rather than empty it.
+        tell(context, "The file " + path + " is no saved flight.");
+        return LoadFlightStatus::Failed;
+    }
+
+    MainWindowData& data = context.data;
+    if (flight.route) {
+        data.route = *flight.route;
+    }
+    data.planLines = std::move(flight.planLines);
+    // Choosing an aircraft empties the route listing, so it comes before the
+    // lists that depend on it.
+    for (Aircraft aircraft : flight.aircraftClicks) {
+        ChooseAircraft(context, aircraft);
+    }
+    data.fmcLines = std::move(flight.fmcLines);
+    data.routeListing = std::move(flight.routeListing);
+    if (flight.cruiseAltitude) {
+        data.cruiseAltitude = *flight.cruiseAltitude;
+    }
+    data.printText = std::move(flight.printText);
+    if (flight.distance) {
+        data.distance = *flight.distance;
+    }
+    data.destinationRunways = std::move(flight.destinationRunways);
+
+    CalculateFuelAndTime(context);
+    data.saveEnabled = true;
+    return LoadFlightStatus::Loaded;
+}
+
+}  // namespace skyloom
