@@ -101,16 +101,22 @@ std::string NavDatabase::FindAirportElevation(const std::string& code) {
 }
 
 bool NavDatabase::IsAirway(const std::string& name) {
-    const std::string prefix = name + " ";
     bool found = false;
-    airways_.forEachLine([&](const std::string& line) {
-        if (line.compare(0, prefix.size(), prefix) == 0) {
-            found = true;
-            return false;
-        }
-        return true;
+    airways_.forEachLineStartingWith(name, [&found](const std::string&) {
+        found = true;
+        return false;
     });
     return found;
+}
+
+bool NavDatabase::forEachLineOfAirway(const std::string& airway,
+                                      const std::function<bool(const std::string&)>& onLine) {
+    return airways_.forEachLineStartingWith(airway, onLine);
+}
+
+bool NavDatabase::forEachLineHoldingWaypoint(
+    const std::string& waypoint, const std::function<bool(const std::string&)>& onLine) {
+    return airways_.forEachLineHolding(waypoint, onLine);
 }
 
 bool NavDatabase::forEachAirwayLine(const std::function<bool(const std::string&)>& onLine) {

@@ -85,11 +85,8 @@ void AddAirwayLegs(RouteRun& run, const std::string& airway, int position) {
     MainWindowData& data = run.data();
     std::vector<std::string>& lines = data.airwayScratch;
     lines.clear();
-    const std::string prefix = airway + " ";
-    run.nav.forEachAirwayLine([&](const std::string& line) {
-        if (line.compare(0, prefix.size(), prefix) == 0) {
-            lines.push_back(line);
-        }
+    run.nav.forEachLineOfAirway(airway, [&lines](const std::string& line) {
+        lines.push_back(line);
         return true;
     });
     if (lines.empty()) {

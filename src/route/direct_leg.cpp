@@ -31,10 +31,9 @@ bool ListContains(const std::string& item, const std::vector<std::string>& list)
 // Returns nothing when no line matches; sets `fault` for a malformed line.
 std::optional<FoundWaypoint> searchOnNeighbour(RouteRun& run, const std::string& element,
                                                const std::string& neighbour, bool& fault) {
-    const std::string needle = " " + element + " ";
     std::optional<FoundWaypoint> found;
-    run.nav.forEachAirwayLine([&](const std::string& line) {
-        if (line.find(needle) == std::string::npos || !contains(leftOf(line, 8), neighbour)) {
+    run.nav.forEachLineHoldingWaypoint(element, [&](const std::string& line) {
+        if (!contains(leftOf(line, 8), neighbour)) {
             return true;
         }
         auto fields = splitAt(line, ' ');
@@ -52,13 +51,9 @@ std::optional<FoundWaypoint> searchOnNeighbour(RouteRun& run, const std::string&
 // different positions.
 std::optional<FoundWaypoint> searchEverywhere(RouteRun& run, const std::string& element,
                                               bool& fault) {
-    const std::string needle = " " + element + " ";
     std::vector<std::string> candidates;
     std::string lastAirway;
-    run.nav.forEachAirwayLine([&](const std::string& line) {
-        if (line.find(needle) == std::string::npos) {
-            return true;
-        }
+    run.nav.forEachLineHoldingWaypoint(element, [&](const std::string& line) {
         auto fields = splitAt(line, ' ');
         if (fields.size() < 5) {
             fault = true;
