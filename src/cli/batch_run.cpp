@@ -6,6 +6,7 @@
 #include "cli/terminal_prompts.h"
 #include "core/command_context.h"
 #include "formats/save_fmc.h"
+#include "formats/saved_flight.h"
 #include "fuel/aircraft_choice.h"
 #include "io/file_system.h"
 #include "io/text_util.h"
@@ -79,16 +80,25 @@ int runBatch(const CliOptions& options, std::istream& in, std::ostream& out, std
     if (!readSettings(context, options)) {
         return kExitStopped;
     }
-    data.route = cp1252FromUtf8(options.route);
-    if (trimBlanks(data.route).empty()) {
-        prompts.message({"The route is empty: nothing to calculate.", MessageButtons::Ok,
-                         MessageIcon::Information, ""});
-        return kExitStopped;
-    }
-    NavDatabase nav(settings.pathNavData);
-    CalculateResult calculated = Calculate(context, nav);
-    if (!calculated.completed) {
-        return kExitStopped;
+
+    CalculateResult calculated;
+    if (options.loadFlight) {
+        if (LoadFlightFrom(context, cp1252FromUtf8(*options.loadFlight)) !=
+            LoadFlightStatus::Loaded) {
+            return kExitStopped;
+        }
+    } else {
+        data.route = cp1252FromUtf8(options.route);
+        if (trimBlanks(data.route).empty()) {
+            prompts.message({"The route is empty: nothing to calculate.", MessageButtons::Ok,
+                             MessageIcon::Information, ""});
+            return kExitStopped;
+        }
+        NavDatabase nav(settings.pathNavData);
+        calculated = Calculate(context, nav);
+        if (!calculated.completed) {
+            return kExitStopped;
+        }
     }
     printReport(out, data);
 
@@ -98,6 +108,14 @@ int runBatch(const CliOptions& options, std::istream& in, std::ostream& out, std
         SaveFmcResult saved = SaveFmcData(context);
         printWritten(out, saved.written);
         failed = saved.failed;
+    }
+    if (options.saveFlight && !failed) {
+        SaveFlightResult saved = SaveFlightTo(context, cp1252FromUtf8(*options.saveFlight));
+        if (saved.status == SaveFlightStatus::Written) {
+            printWritten(out, {saved.path});
+        } else {
+            failed = true;
+        }
     }
     if (failed) {
         return kExitStopped;

@@ -168,5 +168,36 @@ TEST_F(BatchRunTest, PathCheckMessagesArePrintedAndTheRunGoesOn) {
               "properly!\n");
 }
 
+TEST_F(BatchRunTest, ASavedFlightLoadsBackToTheSameReportAndFiles) {
+    const std::string flight = root.file("trip.fp");
+    ASSERT_EQ(run({"--aircraft", "747", "--cruise", "12000", "--save", "first", "--save-flight",
+                   flight, "EDDF", "AAA", "Y1", "CCC", "EDDM"}),
+              kExitDone);
+    const std::string calculatedReport = out.str();
+    EXPECT_NE(calculatedReport.find("Wrote " + utf8From1252(flight) + "\n"), std::string::npos);
+    ASSERT_TRUE(fileExists(flight));
+
+    // A different aircraft on the command line: the flight brings back its own.
+    ASSERT_EQ(run({"--aircraft", "767", "--load-flight", flight, "--save", "second"}), kExitDone);
+    auto reportOnly = [](const std::string& report) {
+        return report.substr(0, report.find("Wrote"));
+    };
+    EXPECT_EQ(reportOnly(out.str()), reportOnly(calculatedReport));
+    EXPECT_EQ(output("pmdg", "747-SECOND.rte"), output("pmdg", "747-FIRST.rte"));
+    EXPECT_EQ(output("fs", "SECOND.pln"), output("fs", "FIRST.pln"));
+    EXPECT_NE(output("fs", "SECOND.pln").find("cruising_altitude=12000\r\n"), std::string::npos);
+}
+
+TEST_F(BatchRunTest, AFlightThatCannotBeLoadedOrSavedStopsTheRun) {
+    EXPECT_EQ(run({"--load-flight", root.file("missing.fp")}), kExitStopped);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_NE(err.str().find("missing.fp"), std::string::npos);
+
+    // Nothing to save without a waypoint in the listing.
+    EXPECT_EQ(run({"--save-flight", root.file("empty.fp"), "EDDF", "EDDM"}), kExitStopped);
+    EXPECT_NE(err.str().find("You must calculate a flight first!"), std::string::npos);
+    EXPECT_FALSE(fileExists(root.file("empty.fp")));
+}
+
 }  // namespace
 }  // namespace skyloom::cli

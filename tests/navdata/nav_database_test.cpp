@@ -114,6 +114,42 @@ TEST_F(NavDatabaseTest, IsAirwayNeedsTheNameFollowedByABlank) {
     EXPECT_FALSE(nav.IsAirway("A1"));  // the changed file is read again
 }
 
+std::vector<std::string> linesHolding(NavDatabase& nav, const std::string& word) {
+    std::vector<std::string> lines;
+    nav.forEachLineHoldingWaypoint(word, [&lines](const std::string& line) {
+        lines.push_back(line);
+        return true;
+    });
+    return lines;
+}
+
+TEST_F(NavDatabaseTest, WaypointSearchMatchesTheWordBetweenBlanksOnly) {
+    folder.write("wpNavRTE.txt",
+                 "UL1 1 ABC 50.5 8\r\n"
+                 "UL2 1 XABC 51 9\r\n"
+                 "UL3 7 ABC 52 ABC\r\n"
+                 "ABC 1 DEF 53 10\r\n"
+                 "UL4 1 A\tB 54 11\r\n");
+    NavDatabase nav(folder.path());
+    EXPECT_EQ(linesHolding(nav, "ABC"),
+              (std::vector<std::string>{"UL1 1 ABC 50.5 8", "UL3 7 ABC 52 ABC"}));
+    EXPECT_EQ(linesHolding(nav, "50.5"), (std::vector<std::string>{"UL1 1 ABC 50.5 8"}));
+    EXPECT_EQ(linesHolding(nav, "7"), (std::vector<std::string>{"UL3 7 ABC 52 ABC"}));
+    EXPECT_EQ(linesHolding(nav, "A\tB"), (std::vector<std::string>{"UL4 1 A\tB 54 11"}));
+    EXPECT_TRUE(linesHolding(nav, "10").empty());  // the last field has no blank after it
+    EXPECT_TRUE(linesHolding(nav, "UL1").empty());  // nor the first one before it
+
+    std::vector<std::string> airway;
+    nav.forEachLineOfAirway("ABC", [&airway](const std::string& line) {
+        airway.push_back(line);
+        return true;
+    });
+    EXPECT_EQ(airway, (std::vector<std::string>{"ABC 1 DEF 53 10"}));
+
+    folder.write("wpNavRTE.txt", "UL9 1 ABC 1 2\r\n");
+    EXPECT_EQ(linesHolding(nav, "ABC"), (std::vector<std::string>{"UL9 1 ABC 1 2"}));
+}
+
 TEST_F(NavDatabaseTest, GarbageFilesFindNothingAndDoNotCrash) {
     std::string garbage(100000, '\0');
     for (std::size_t i = 0; i < garbage.size(); ++i) {

@@ -1,0 +1,322 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "formats/ivao_fields.h"
+#include "formats/ivao_files.h"
+#include "io/file_system.h"
+#include "support/scripted_prompts.h"
+#include "support/test_paths.h"
+
+namespace skyloom {
+namespace {
+
+using testing::readBytes;
+using testing::ScriptedPrompts;
+using testing::TempFolder;
+using testing::testDataDir;
+using testing::writeBytes;
+
+const std::string kSep(1, kPathSeparator);
+
+std::string golden(const std::string& name) {
+    return testDataDir() + kSep + "formats" + kSep + name;
+}
+
+// The fields of ivao_saved.txt, with line breaks typed into the route and
+// other-information boxes.
+IvaoFields savedFields() {
+    IvaoFields fields = NewIvaoFields();
+    const char* texts[kIvaoFieldCount] = {"DLH400",
+                                          "I",
+                                          "S",
+                                          "1",
+                                          "B744",
+                                          "H",
+                                          "SRGW",
+                                          "S",
+                                          "EDDF",
+                                          "1200",
+                                          "N",
+                                          "490",
+                                          "F",
+                                          "330",
+                                          "ABC UL610\r\nDEF DCT\nGHI",
+                                          "KJFK",
+                                          "0815",
+                                          "",
+                                          "REG/DABVA\rOPR/DLH",
+                                          "0930",
+                                          "350",
+                                          "B744/H"};
+    for (int n = 1; n <= kIvaoFieldCount; ++n) {
+        fields.field(n) = texts[n - 1];
+    }
+    return fields;
+}
+
+class IvaoFilesTest : public ::testing::Test {
+  protected:
+    TempFolder folder;
+    Settings settings;
+    MainWindowData data;
+    ScriptedPrompts prompts;
+    CommandContext context{settings, data, prompts};
+    std::string plans;
+
+    void SetUp() override {
+        settings.programFolder = folder.path();
+        plans = folder.file("IVAP") + kSep;
+        settings.pathIvapPlans = plans;
+        ASSERT_TRUE(createFolder(plans));
+    }
+    std::string ivaoTxt() const { return folder.file("ivao.txt"); }
+};
+
+TEST_F(IvaoFilesTest, IvaoTxtHoldsOneLinePerField) {
+    ASSERT_TRUE(WriteIvaoTxt(settings, savedFields()).ok);
+    EXPECT_EQ(readBytes(ivaoTxt()), readBytes(golden("ivao_saved.txt")));
+}
+
+TEST_F(IvaoFilesTest, PresetNameTurnsIvaoTxtIntoThePlanFile) {
+    writeBytes(ivaoTxt(), readBytes(golden("ivao_saved.txt")));
+    prompts.inputAnswers.push_back(std::string("TEMP"));
+
+    IvaoPlanResult result = MakeIvaoPlan(context);
+
+    ASSERT_EQ(prompts.inputs.size(), 1u);
+    EXPECT_EQ(prompts.inputs[0].prompt, "Filename:");
+    EXPECT_EQ(prompts.inputs[0].title, "Save IVAO PLAN");
+    EXPECT_EQ(prompts.inputs[0].preset, "TEMP");
+    EXPECT_EQ(result.status, IvaoPlanStatus::Written);
+    EXPECT_EQ(result.path, plans + "TEMP.fpl");
+    EXPECT_EQ(readBytes(plans + "TEMP.fpl"), readBytes(golden("ivao_saved.fpl")));
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, "IVAO-Flightplan was generated");
+    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(prompts.messages[0].title, "Information");
+}
+
+TEST_F(IvaoFilesTest, MissingOrShortIvaoTxtLeavesWhatWasWritten) {
+    struct Case {
+        const char* name;
+        const char* ivaoTxt;  // nullptr: no ivao.txt
+        std::string expectedPlan;
+    };
+    const Case cases[] = {
+        {"missing", nullptr, ""},
+        {"five lines", "ivao_short.txt", readBytes(golden("ivao_short.fpl"))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        prompts.messages.clear();
+        std::filesystem::remove(toNativePath(ivaoTxt()));
+        if (c.ivaoTxt != nullptr) {
+            writeBytes(ivaoTxt(), readBytes(golden(c.ivaoTxt)));
+        }
+        EXPECT_EQ(MakeIvaoPlanNamed(context, "DLH400").status, IvaoPlanStatus::Failed);
+        ASSERT_TRUE(fileExists(plans + "DLH400.fpl"));
+        EXPECT_EQ(readBytes(plans + "DLH400.fpl"), c.expectedPlan);
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_EQ(prompts.messages[0].title, "Error");
+        EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Critical);
+        EXPECT_FALSE(prompts.messages[0].text.empty());
+    }
+}
+
+TEST_F(IvaoFilesTest, NoNameNoFolderOrAForeignFolderWritesNothing) {
+    writeBytes(ivaoTxt(), readBytes(golden("ivao_saved.txt")));
+    struct Case {
+        const char* name;
+        std::optional<std::string> answer;
+        IvaoPlanStatus status;
+        std::size_t messages;
+    };
+    const Case cases[] = {
+        {"cancelled", std::nullopt, IvaoPlanStatus::Cancelled, 0},
+        {"empty", std::string(), IvaoPlanStatus::Cancelled, 0},
+        {"up a folder", std::string("..") + kSep + "escape", IvaoPlanStatus::Refused, 1},
+        {"into a folder", std::string("sub") + kSep + "plan", IvaoPlanStatus::Refused, 1},
+        {"other separator", std::string("sub/plan"), IvaoPlanStatus::Refused, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        prompts.messages.clear();
+        prompts.inputAnswers.push_back(c.answer);
+        EXPECT_EQ(MakeIvaoPlan(context).status, c.status);
+        EXPECT_EQ(prompts.messages.size(), c.messages);
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(toNativePath(plans)));
+    EXPECT_FALSE(fileExists(folder.file("escape.fpl")));
+
+    settings.pathIvapPlans = folder.file("missing") + kSep;
+    prompts.messages.clear();
+    EXPECT_EQ(MakeIvaoPlanNamed(context, "TEMP").status, IvaoPlanStatus::Failed);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].title, "Error");
+    EXPECT_FALSE(fileExists(settings.pathIvapPlans + "TEMP.fpl"));
+}
+
+TEST(LoadIvaoDefaults, RestoresLineNIntoFieldNExceptTheAirports) {
+    IvaoFields fields = NewIvaoFields();
+    fields.field(kIvaoDeparture) = "KEEP9";
+    fields.field(kIvaoDestination) = "KEEP16";
+    fields.field(kIvaoAlternate) = "KEEP18";
+    LoadIvaoDefaults(golden("ivao_saved.txt"), fields);
+
+    IvaoFields expected = savedFields();
+    expected.field(kIvaoRoute) = "ABC UL610 DEF DCT GHI";
+    expected.field(kIvaoOther) = "REG/DABVA OPR/DLH";
+    expected.field(kIvaoAircraftType) = "";  // its list is filled only afterwards
+    expected.field(kIvaoDeparture) = "KEEP9";
+    expected.field(kIvaoDestination) = "KEEP16";
+    expected.field(kIvaoAlternate) = "KEEP18";
+    EXPECT_EQ(fields.text, expected.text);
+}
+
+TEST(LoadIvaoDefaults, UnreadableLinesRepeatTheLastLineRead) {
+    TempFolder folder;
+    const std::string path = folder.file("ivao.txt");
+    // Eight good lines, a ninth that is dropped, then the file ends.
+    writeBytes(path, "DLH400\r\nQ\r\nS\r\n7\r\nB744\r\nH\r\nSRGW\r\nC\r\n1200\r\n");
+    IvaoFields fields = NewIvaoFields();
+    LoadIvaoDefaults(path, fields);
+
+    const std::array<std::string, kIvaoFieldCount> expected = {
+        "DLH400", "",     "S",    "7",   "", "H", "SRGW", "C",
+        "",            // 9 is never restored
+        "1200",   "",  // 11: "1200" is no speed unit
+        "1200",   "",  // 13: nor a level type
+        "1200",   "1200",
+        "",  // 16
+        "1200",
+        "",  // 18
+        "1200",   "1200", "1200", "1200"};
+    EXPECT_EQ(fields.text, expected);
+}
+
+TEST(LoadIvaoDefaults, MissingFileEmptiesEveryRestoredField) {
+    TempFolder folder;
+    IvaoFields fields = NewIvaoFields();
+    fields.field(kIvaoDeparture) = "EDDF";
+    LoadIvaoDefaults(folder.file("ivao.txt"), fields);
+    std::array<std::string, kIvaoFieldCount> expected{};
+    expected[kIvaoDeparture - 1] = "EDDF";
+    EXPECT_EQ(fields.text, expected);
+}
+
+TEST(CruiseLevelFromAltitude, LevelAndLevelType) {
+    struct Case {
+        const char* altitude;
+        const char* level;
+        const char* type;
+    };
+    const Case cases[] = {
+        {"31000", "310", "F"}, {"9500", "095", "F"}, {"5100", "051", "F"}, {"5000", "5000", "A"},
+        {"4500", "4500", "A"}, {"850", "", "VFR"},   {"", "", "VFR"},
+    };
+    for (const Case& c : cases) {
+        IvaoFields fields = NewIvaoFields();
+        fields.field(kIvaoLevelType) = "VFR";  // as restored from ivao.txt
+        EXPECT_EQ(CruiseLevelFromAltitude(c.altitude, fields), c.level) << c.altitude;
+        EXPECT_EQ(fields.field(kIvaoLevelType), c.type) << c.altitude;
+    }
+}
+
+TEST(GetFlightData, RouteBetweenTheAirports) {
+    const std::string cases[][2] = {
+        {"EDDF SID ABC DEF STAR KJFK", "ABC DEF"},
+        {"EDDF ABC DEF KJFK ", "ABC DEF"},
+        {"EDDF  ABC UL610 DEF  KJFK", "ABC UL610 DEF"},
+        {"EDDF KJFK", ""},
+        {"EDDF SID STAR KJFK", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(GetFlightDataRoute(c[0]), c[1]) << c[0];
+    }
+}
+
+TEST(GetFlightData, EmptyRouteIsReported) {
+    ScriptedPrompts prompts;
+    MainWindowData data;
+    IvaoFields fields = NewIvaoFields();
+    fields.field(kIvaoRoute) = "TYPED";
+    data.route = "   ";
+    GetFlightData(prompts, data, fields);
+    EXPECT_EQ(fields.field(kIvaoRoute), "");
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, "No Route available");
+    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::None);
+
+    data.route = "EDDF ABC DEF KJFK ";
+    GetFlightData(prompts, data, fields);
+    EXPECT_EQ(fields.field(kIvaoRoute), "ABC DEF");
+    EXPECT_EQ(prompts.messages.size(), 1u);
+}
+
+AircraftTable sampleTable() {
+    AircraftTable table;
+    const char* rows[][3] = {{"B737", "B737/M", "M"},
+                             {"B744", "B744/H", "H"},
+                             {"B763", "B763/H", "H"},
+                             {"B772", "B772/H", "Q"}};
+    for (std::size_t i = 0; i < 4; ++i) {
+        table.type[i] = rows[i][0];
+        table.mtlText[i] = rows[i][1];
+        table.wakeCategory[i] = rows[i][2];
+    }
+    return table;
+}
+
+TEST(IvaoAircraft, ListStopsAtTheFirstBlankEntry) {
+    AircraftTable table = sampleTable();
+    table.type[2] = "  ";
+    IvaoFields fields = NewIvaoFields();
+    FillAircraftTypeList(table, fields);
+    EXPECT_EQ(fields.items[kIvaoAircraftType - 1], (std::vector<std::string>{"B737", "B744"}));
+}
+
+TEST(IvaoAircraft, OpeningPreselectsTheMainWindowsAircraft) {
+    TempFolder folder;
+    Settings settings;
+    settings.programFolder = folder.path();
+    settings.aircraftTable = sampleTable();
+    writeBytes(settings.besideProgram("ivao.txt"), readBytes(golden("ivao_saved.txt")));
+    MainWindowData data;
+    data.route = "EDDF ABC DEF KJFK ";
+    data.cruiseAltitude = "9500";
+
+    struct Case {
+        Aircraft aircraft;
+        const char* type;
+        const char* mtl;
+        const char* wake;
+    };
+    const Case cases[] = {
+        {Aircraft::Pmdg737, "B737", "B737/M", "M"},
+        {Aircraft::LevelD767, "B763", "B763/H", "H"},
+        {Aircraft::Pss777, "B772", "B772/H", ""},  // "Q" is no wake category
+    };
+    for (const Case& c : cases) {
+        data.aircraft = c.aircraft;
+        IvaoFields fields = OpenIvaoFields(settings, data);
+        EXPECT_EQ(fields.field(kIvaoAircraftType), c.type);
+        EXPECT_EQ(fields.field(kIvaoMtlAircraft), c.mtl);
+        EXPECT_EQ(fields.field(kIvaoWakeCategory), c.wake);
+        EXPECT_EQ(fields.field(kIvaoDeparture), "EDDF");
+        EXPECT_EQ(fields.field(kIvaoDestination), "KJFK");
+        EXPECT_EQ(fields.field(kIvaoAlternate), "");
+        EXPECT_EQ(fields.field(kIvaoLevel), "095");
+        EXPECT_EQ(fields.field(kIvaoLevelType), "F");
+        EXPECT_EQ(fields.field(1), "DLH400");
+    }
+
+    settings.aircraftTable.type[1].clear();  // only entry 0 is listed
+    data.aircraft = Aircraft::LevelD767;
+    IvaoFields fields = OpenIvaoFields(settings, data);
+    EXPECT_EQ(fields.field(kIvaoAircraftType), "");
+    EXPECT_EQ(fields.field(kIvaoMtlAircraft), "B744/H");  // as restored from ivao.txt
+}
+
+}  // namespace
+}  // namespace skyloom

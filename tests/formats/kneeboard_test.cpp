@@ -1,0 +1,113 @@
+#include "formats/kneeboard.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "formats/flight_test_support.h"
+#include "io/file_system.h"
+
+namespace skyloom {
+namespace {
+
+using testing::ProgramFixture;
+using testing::readBytes;
+using testing::testDataDir;
+using testing::writeBytes;
+
+const std::string kSep(1, kPathSeparator);
+
+std::string golden(const std::string& name) {
+    return testDataDir() + kSep + "formats" + kSep + name;
+}
+
+class KneeboardTest : public ::testing::Test, public ProgramFixture {
+  protected:
+    std::string simulator;
+    std::string page;
+    std::string backup;
+
+    void SetUp() override {
+        simulator = folder.file("FS9") + kSep;
+        ASSERT_TRUE(createFolder(simulator + "aircraft"));
+        ASSERT_TRUE(createFolder(simulator + "FMCWP"));
+        settings.pathNavData = simulator + "FMCWP" + kSep;
+        page = simulator + "aircraft" + kSep + "kneeboard_keys.htm";
+        backup = simulator + "aircraft" + kSep + "kneeboard_keys.original";
+        writeBytes(page, readBytes(golden("kneeboard_original.htm")));
+
+        data.aircraft = Aircraft::Pss777;
+        data.fuel = {"13933", "12.15"};
+        data.tankShare = "53.6 %";
+        data.duration = "2:26";
+        data.destinationRunways = {"04L 12079 ft", "22R 12079 ft"};
+        data.printText = "EDDF - KJFK\r\n" + std::string(25, '-') + "\r\n ABC UL610 DEF\r\n" +
+                         std::string(10, '-') + "X";
+    }
+};
+
+TEST(KneeboardFile, RootBeforeFmcwpInAnyLetterCase) {
+    const std::string sep(1, kPathSeparator);
+    EXPECT_EQ(KneeboardFile("C:" + sep + "FS9" + sep + "FMCWP" + sep),
+              "C:" + sep + "FS9" + sep + "aircraft" + sep + "kneeboard_keys.htm");
+    EXPECT_EQ(KneeboardFile("D:" + sep + "Sim" + sep + "fmcwp" + sep + "navdata" + sep),
+              "D:" + sep + "Sim" + sep + "aircraft" + sep + "kneeboard_keys.htm");
+    EXPECT_FALSE(KneeboardFile("D:" + sep + "Navigraph" + sep).has_value());
+    EXPECT_EQ(KneeboardBackupFile("x" + sep + "kneeboard_keys.htm"),
+              "x" + sep + "kneeboard_keys.original");
+}
+
+TEST_F(KneeboardTest, FirstAndSecondRunWriteTheSamePage) {
+    const std::string original = readBytes(page);
+    for (int run = 1; run <= 2; ++run) {
+        SCOPED_TRACE(run);
+        prompts.messages.clear();
+        EXPECT_EQ(WriteKneeboardPage(context), KneeboardStatus::Written);
+        EXPECT_EQ(readBytes(backup), original);
+        EXPECT_EQ(readBytes(page), readBytes(golden("kneeboard_expected.htm")));
+        ASSERT_EQ(prompts.messages.size(), 1u);
+        EXPECT_EQ(prompts.messages[0].text, "Finished");
+        EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Information);
+    }
+}
+
+TEST_F(KneeboardTest, EmptyPrintTextNeedsAYes) {
+    data.printText = " ";
+    data.destinationRunways.clear();
+    const std::string original = readBytes(page);
+    prompts.messageAnswers = {MessageAnswer::No, MessageAnswer::Yes};
+
+    EXPECT_EQ(WriteKneeboardPage(context), KneeboardStatus::Cancelled);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, "No Data in Print-Textbox, copy anyway ?");
+    EXPECT_EQ(prompts.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Question);
+    EXPECT_EQ(readBytes(page), original);
+    EXPECT_FALSE(fileExists(backup));
+
+    EXPECT_EQ(WriteKneeboardPage(context), KneeboardStatus::Written);
+    EXPECT_EQ(readBytes(page),
+              std::string(kKneeboardOpening) + "\r\n <br>\r\n\r\n" +
+                  "PSS 777 /  Fuel: 13933 Liter - 12.15 Tonnen - 53.6 % - Time: 2:26" + "\r\n\r\n" +
+                  original);
+}
+
+TEST_F(KneeboardTest, MissingFolderOrPageIsReportedAndNothingChanges) {
+    const std::string original = readBytes(page);
+    settings.pathNavData = folder.file("Navigraph") + kSep;
+    EXPECT_EQ(WriteKneeboardPage(context), KneeboardStatus::Failed);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_NE(prompts.messages[0].text.find(settings.pathNavData), std::string::npos);
+
+    settings.pathNavData = simulator + "FMCWP" + kSep;
+    std::filesystem::remove(toNativePath(page));
+    prompts.messages.clear();
+    EXPECT_EQ(WriteKneeboardPage(context), KneeboardStatus::Failed);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_NE(prompts.messages[0].text.find(page), std::string::npos);
+    EXPECT_FALSE(fileExists(page));
+    EXPECT_FALSE(fileExists(backup));
+}
+
+}  // namespace
+}  // namespace skyloom
