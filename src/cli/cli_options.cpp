@@ -7,17 +7,10 @@ namespace skyloom::cli {
 namespace {
 
 std::optional<Aircraft> aircraftFromText(const std::string& text) {
-    if (text == "737") {
-        return Aircraft::Pmdg737;
-    }
-    if (text == "747") {
-        return Aircraft::Pmdg747;
-    }
-    if (text == "767") {
-        return Aircraft::LevelD767;
-    }
-    if (text == "777") {
-        return Aircraft::Pss777;
+    for (Aircraft aircraft : kAllAircraft) {
+        if (text == aircraftTypeNumber(aircraft)) {
+            return aircraft;
+        }
     }
     return std::nullopt;
 }

@@ -16,4 +16,18 @@ const char* aircraftCaption(Aircraft aircraft) {
     return "";
 }
 
+const char* aircraftTypeNumber(Aircraft aircraft) {
+    switch (aircraft) {
+        case Aircraft::Pmdg737:
+            return "737";
+        case Aircraft::Pmdg747:
+            return "747";
+        case Aircraft::LevelD767:
+            return "767";
+        case Aircraft::Pss777:
+            return "777";
+    }
+    return "";
+}
+
 }  // namespace skyloom

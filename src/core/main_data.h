@@ -50,7 +50,12 @@ struct MainWindowData {
     std::vector<std::string> routePoints;         // List8: "lat lon", departure first
 };
 
+inline constexpr Aircraft kAllAircraft[] = {Aircraft::Pmdg737, Aircraft::Pmdg747,
+                                            Aircraft::LevelD767, Aircraft::Pss777};
+
 // Caption of an aircraft option: "PMDG737", "PMDG747", "LevelD 767", "PSS 777".
 const char* aircraftCaption(Aircraft aircraft);
+// The type number pilots call the aircraft by: "737", "747", "767", "777".
+const char* aircraftTypeNumber(Aircraft aircraft);
 
 }  // namespace skyloom

@@ -5,6 +5,7 @@
 #include "fuel/aircraft_choice.h"
 #include "io/file_system.h"
 #include "io/text_util.h"
+#include "settings/settings_files.h"
 
 namespace skyloom {
 
@@ -37,29 +38,6 @@ std::vector<std::string> printTextLines(std::string_view text) {
         lines.emplace_back(text.substr(start, hit - start));
         start = hit + 2;
     }
-}
-
-std::vector<std::string> aircraftLines(Aircraft chosen) {
-    std::vector<std::string> lines;
-    for (Aircraft option :
-         {Aircraft::Pmdg737, Aircraft::Pmdg747, Aircraft::LevelD767, Aircraft::Pss777}) {
-        lines.push_back(option == chosen ? "1" : "0");
-    }
-    return lines;
-}
-
-const char* aircraftPrefix(Aircraft aircraft) {
-    switch (aircraft) {
-        case Aircraft::Pmdg737:
-            return "737-";
-        case Aircraft::Pmdg747:
-            return "747-";
-        case Aircraft::LevelD767:
-            return "767-";
-        case Aircraft::Pss777:
-            return "777-";
-    }
-    return "";
 }
 
 // Steps before any file is touched: a calculated flight is needed, and an empty
@@ -102,7 +80,7 @@ std::vector<std::string> SavedFlightLines(const MainWindowData& data) {
     addSection(out, "FLUSI_WP", data.planLines);
     addSection(out, "AC_WP", data.fmcLines);
     addSection(out, "WP", data.routeListing);
-    addSection(out, "AC", aircraftLines(data.aircraft));
+    addSection(out, "AC", AircraftIniLines(data.aircraft));
     addSection(out, "FL", {data.cruiseAltitude});
     addSection(out, "PLAN", printTextLines(data.printText));
     addSection(out, "DISTANCE", {data.distance});
@@ -120,7 +98,7 @@ std::string FlightsFolder(const Settings& settings) {
 
 std::string ProposedFlightName(const MainWindowData& data) {
     const std::string route = trimBlanks(data.route);
-    return aircraftPrefix(data.aircraft) + leftOf(route, 4) + "-" + rightOf(route, 4);
+    return aircraftTypeNumber(data.aircraft) + ("-" + leftOf(route, 4)) + "-" + rightOf(route, 4);
 }
 
 std::string WithFlightExtension(const std::string& path) {

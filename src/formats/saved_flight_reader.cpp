@@ -2,7 +2,7 @@
 // the first line, and a section that is missing or broken is given up alone:
 // the others are still restored.
 
-#include <array>
+#include <iterator>
 #include <cstddef>
 
 #include "formats/saved_flight.h"
@@ -61,15 +61,13 @@ std::optional<std::string> readSingleLine(const Lines& lines, const std::string&
 // Four numbers, Option1 to Option4; each 1 is a click on that option. A line
 // that is no number ends the section.
 std::vector<Aircraft> readAircraft(const Lines& lines, int& found) {
-    static constexpr std::array<Aircraft, 4> kOptions = {Aircraft::Pmdg737, Aircraft::Pmdg747,
-                                                         Aircraft::LevelD767, Aircraft::Pss777};
     std::vector<Aircraft> clicks;
     std::optional<std::size_t> start = findSection(lines, "AC");
     if (!start) {
         return clicks;
     }
     ++found;
-    for (std::size_t k = 0; k < kOptions.size(); ++k) {
+    for (std::size_t k = 0; k < std::size(kAllAircraft); ++k) {
         std::size_t i = *start + k;
         if (i >= lines.size()) {
             break;
@@ -79,7 +77,7 @@ std::vector<Aircraft> readAircraft(const Lines& lines, int& found) {
             break;
         }
         if (*value == 1.0) {
-            clicks.push_back(kOptions[k]);
+            clicks.push_back(kAllAircraft[k]);
         }
     }
     return clicks;

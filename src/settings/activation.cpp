@@ -6,13 +6,11 @@
 namespace skyloom {
 
 void RestoreAircraftChoice(const Settings& settings, const AircraftChooser& choose) {
-    static constexpr Aircraft kOptions[] = {Aircraft::Pmdg737, Aircraft::Pmdg747,
-                                            Aircraft::LevelD767, Aircraft::Pss777};
     bool chosen = false;
     if (auto numbers = ReadAircraftIni(settings.besideProgram(kAircraftIniName))) {
         for (std::size_t i = 0; i < numbers->size(); ++i) {
             if ((*numbers)[i] == 1) {
-                choose(kOptions[i]);
+                choose(kAllAircraft[i]);
                 chosen = true;
             }
         }

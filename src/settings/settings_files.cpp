@@ -107,13 +107,16 @@ std::optional<AircraftIniNumbers> ReadAircraftIni(const std::string& file) {
     return numbers;
 }
 
-WriteResult WriteAircraftIni(const std::string& file, Aircraft chosen) {
+std::vector<std::string> AircraftIniLines(Aircraft chosen) {
     std::vector<std::string> lines;
-    for (Aircraft option :
-         {Aircraft::Pmdg737, Aircraft::Pmdg747, Aircraft::LevelD767, Aircraft::Pss777}) {
+    for (Aircraft option : kAllAircraft) {
         lines.emplace_back(option == chosen ? "1" : "0");
     }
-    return writeTextLines(file, lines);
+    return lines;
+}
+
+WriteResult WriteAircraftIni(const std::string& file, Aircraft chosen) {
+    return writeTextLines(file, AircraftIniLines(chosen));
 }
 
 void ReportWriteFailure(Prompts& prompts, const WriteResult& result) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/main_data.h"
 #include "core/prompts.h"
@@ -47,7 +48,9 @@ WriteResult WriteCheckIni(const std::string& file, bool checked);
 // empty or not a whole number counts as 0. Nothing when the file cannot be opened.
 using AircraftIniNumbers = std::array<long long, 4>;
 std::optional<AircraftIniNumbers> ReadAircraftIni(const std::string& file);
-// Four lines, 1 for the chosen aircraft and 0 for the others.
+// Four lines, 1 for the chosen aircraft and 0 for the others (also the
+// aircraft section of a saved flight).
+std::vector<std::string> AircraftIniLines(Aircraft chosen);
 WriteResult WriteAircraftIni(const std::string& file, Aircraft chosen);
 
 // Tells the user that a settings file could not be written (the message names
