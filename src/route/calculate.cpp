@@ -27,6 +27,15 @@ std::string normaliseRoute(const std::string& route) {
     return text;
 }
 
+// The departure word and the destination word of a normalised route text.
+std::vector<std::string> airportWords(const std::string& normalised) {
+    std::vector<std::string> words = splitAt(normalised, ' ');
+    if (words.size() < 2) {
+        return words;
+    }
+    return {words.front(), words[words.size() - 2]};
+}
+
 Colour cruiseCheckColour(const std::string& departureLongitude,
                          const std::string& destinationLongitude, const std::string& cruise) {
     bool westbound = leadingNumber(departureLongitude) > leadingNumber(destinationLongitude);
@@ -74,6 +83,16 @@ CalculateResult Calculate(CommandContext& context, NavDatabase& nav) {
         context.prompts.message({"Destination Airport' " + destinationCode + "' not found!",
                                  MessageButtons::Ok, MessageIcon::Information, ""});
         return {};
+    }
+    // Both airport words must have a position the files can be written with;
+    // a damaged line or a word longer than its code would give broken files.
+    for (const std::string& word : airportWords(normaliseRoute(data.route))) {
+        if (nav.FindAirportPosition(word).empty()) {
+            context.prompts.message(
+                {"The airport '" + word + "' has no readable position in airports.dat.",
+                 MessageButtons::Ok, MessageIcon::Information, ""});
+            return {};
+        }
     }
 
     data.saveEnabled = false;
