@@ -7,3 +7,6 @@ scripts/bootstrap.sh
 cmake --preset default
 cmake --build --preset default
 ctest --preset default
+
+# The Windows build: cross-built core and batch command, tested under Wine.
+scripts/windows-check.sh

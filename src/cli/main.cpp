@@ -10,7 +10,8 @@
 
 int main(int argc, char** argv) {
     using namespace skyloom::cli;
-    std::vector<std::string> arguments(argv + 1, argv + argc);
+    skyloom::useUtf8Console();
+    std::vector<std::string> arguments = skyloom::commandLineArguments(argc, argv);
     ParseResult parsed = parseCommandLine(arguments);
     if (!parsed.options) {
         std::cerr << "skyloom-cli: " << parsed.error << "\nTry 'skyloom-cli --help'.\n";

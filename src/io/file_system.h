@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace skyloom {
 
@@ -38,5 +39,11 @@ std::string executableFolder();
 std::string withTrailingSeparator(const std::string& folder);
 
 bool stdinIsTerminal();
+
+// The program's arguments as UTF-8 (on Windows read from the wide command
+// line, so names outside the system code page arrive intact), and a console
+// that shows UTF-8 output as such.
+std::vector<std::string> commandLineArguments(int argc, char** argv);
+void useUtf8Console();
 
 }  // namespace skyloom

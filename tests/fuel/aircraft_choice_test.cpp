@@ -17,7 +17,7 @@ using testing::TempFolder;
 using testing::testDataDir;
 
 std::string fuelData(const std::string& name) {
-    return testDataDir() + "/fuel/" + name;
+    return testDataDir() + kPathSeparator + "fuel" + kPathSeparator + name;
 }
 
 class AircraftChoiceTest : public ::testing::Test {

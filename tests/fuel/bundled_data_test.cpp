@@ -9,6 +9,7 @@
 
 #include "fuel/aircraft_choice.h"
 #include "fuel/fuel_time.h"
+#include "io/file_system.h"
 #include "io/text_util.h"
 #include "support/scripted_prompts.h"
 #include "support/test_paths.h"
@@ -21,7 +22,9 @@ using testing::ScriptedPrompts;
 using testing::testDataDir;
 
 std::string programData(const std::string& name) {
-    return testDataDir() + "/../../data/program/" + name;
+    const std::string up = std::string("..") + kPathSeparator;
+    return testDataDir() + kPathSeparator + up + up + "data" + kPathSeparator + "program" +
+           kPathSeparator + name;
 }
 
 // Every line, the last one too, ends with CR LF.

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "fuel/aircraft_choice.h"
+#include "io/file_system.h"
 #include "io/text_util.h"
 #include "support/test_paths.h"
 
@@ -14,7 +15,7 @@ using testing::testDataDir;
 using testing::writeBytes;
 
 std::string fuelData(const std::string& name) {
-    return testDataDir() + "/fuel/" + name;
+    return testDataDir() + kPathSeparator + "fuel" + kPathSeparator + name;
 }
 
 void expectPerformance(const AircraftPerformance& p, int taxi, int climb, int cruise, int descend,

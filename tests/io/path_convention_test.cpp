@@ -1,0 +1,132 @@
+// How paths look on the platform the program runs on: folder paths end with
+// the platform's separator, the program's folder is the executable's own
+// folder, and names are Windows-1252 text that reaches the disk as the real
+// Unicode name. On Windows that means backslashes, drive letters and UTF-16.
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "io/file_system.h"
+#include "io/text_file.h"
+#include "support/test_paths.h"
+
+namespace skyloom {
+namespace {
+
+using testing::TempFolder;
+
+const std::string kSep(1, kPathSeparator);
+
+TEST(PathConvention, AFolderPathGetsExactlyOneTrailingSeparator) {
+    struct Case {
+        std::string folder;
+        std::string expected;
+    };
+    std::vector<Case> cases = {
+        {"nav", "nav" + kSep},
+        {"nav" + kSep, "nav" + kSep},
+        {"Flight Plans" + kSep + "PMDG", "Flight Plans" + kSep + "PMDG" + kSep},
+#ifdef _WIN32
+        {"C:\\Skyloom\\navdata", "C:\\Skyloom\\navdata\\"},
+        {"D:\\Flight Plans\\", "D:\\Flight Plans\\"},
+        {"C:\\", "C:\\"},
+        {"C:/typed/with/slashes/", "C:/typed/with/slashes/"},
+#endif
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(withTrailingSeparator(c.folder), c.expected) << c.folder;
+    }
+}
+
+TEST(PathConvention, TheProgramFolderIsTheFolderOfTheRunningExecutable) {
+    const std::string folder = executableFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_NE(folder.back(), kPathSeparator);
+    EXPECT_TRUE(folderExists(folder)) << folder;
+#ifdef _WIN32
+    EXPECT_TRUE(fileExists(folder + "\\skyloom_core_tests.exe")) << folder;
+    // A full Windows path: drive letter, colon, backslash, and no slashes.
+    ASSERT_GE(folder.size(), 3u);
+    EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(folder[0]))) << folder;
+    EXPECT_EQ(folder.substr(1, 2), ":\\");
+    EXPECT_EQ(folder.find('/'), std::string::npos) << folder;
+#else
+    EXPECT_TRUE(fileExists(folder + "/skyloom_core_tests")) << folder;
+#endif
+}
+
+// The bytes of a Windows-1252 name and the same name in UTF-8, as the disk
+// must hold it (UTF-16 on Windows, UTF-8 elsewhere).
+struct NamedFile {
+    std::string name1252;
+    std::u8string nameUtf8;
+};
+
+TEST(PathConvention, Windows1252NamesReachTheDiskAsTheirUnicodeNames) {
+    const std::vector<NamedFile> names = {
+        {"Z\xFCrich", u8"Z\u00FCrich"},
+        {"M\xFCnchen-Stra\xDF"
+         "e",
+         u8"M\u00FCnchen-Stra\u00DFe"},
+        {"S\xE3o Paulo", u8"S\u00E3o Paulo"},
+        {"\x80"
+         "uro",
+         u8"\u20ACuro"},
+        {"\x8A"
+         "ibenik \x9E"
+         "ivo",
+         u8"\u0160ibenik \u017Eivo"},
+    };
+    TempFolder folder;
+    std::set<std::filesystem::path> expectedOnDisk;
+    for (const NamedFile& n : names) {
+        // A folder with the name, and a file of the same name inside it.
+        const std::string sub = folder.file(n.name1252);
+        ASSERT_TRUE(createFolder(sub)) << n.name1252;
+        const std::string file = sub + kSep + n.name1252 + ".txt";
+        ASSERT_TRUE(writeTextLines(file, {n.name1252}).ok) << n.name1252;
+        EXPECT_TRUE(fileExists(file));
+        auto lines = readTextLines(file);
+        ASSERT_TRUE(lines);
+        EXPECT_EQ(*lines, std::vector<std::string>{n.name1252});
+        expectedOnDisk.insert(std::filesystem::path(n.nameUtf8));
+    }
+
+    std::set<std::filesystem::path> onDisk;
+    std::set<std::string> readBack;
+    for (const auto& entry : std::filesystem::directory_iterator(toNativePath(folder.path()))) {
+        onDisk.insert(entry.path().filename());
+        readBack.insert(fromNativePath(entry.path().filename()));
+    }
+    EXPECT_EQ(onDisk, expectedOnDisk);
+    std::set<std::string> expectedBack;
+    for (const NamedFile& n : names) {
+        expectedBack.insert(n.name1252);
+    }
+    EXPECT_EQ(readBack, expectedBack);
+}
+
+#ifdef _WIN32
+TEST(PathConventionOnWindows, DriveRootsAndFoldersWithATrailingBackslashAreFolders) {
+    TempFolder folder;
+    const std::string& path = folder.path();
+    ASSERT_GE(path.size(), 3u);
+    const std::string driveRoot = path.substr(0, 3);  // e.g. "C:\"
+    EXPECT_EQ(driveRoot.substr(1), ":\\");
+    EXPECT_TRUE(folderExists(driveRoot));
+    EXPECT_TRUE(folderExists(path + "\\"));
+    EXPECT_FALSE(fileExists(path + "\\"));
+
+    ASSERT_TRUE(writeTextLines(folder.file("airports.dat"), {"x"}).ok);
+    EXPECT_TRUE(fileExists(path + "\\" + "airports.dat"));
+    EXPECT_FALSE(folderExists(folder.file("airports.dat") + "\\"));
+}
+#endif
+
+}  // namespace
+}  // namespace skyloom
