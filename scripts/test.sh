@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/bootstrap.sh
+scripts/check-format.sh
 cmake --preset default
 cmake --build --preset default
 ctest --preset default

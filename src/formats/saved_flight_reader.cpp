@@ -2,8 +2,8 @@
 // the first line, and a section that is missing or broken is given up alone:
 // the others are still restored.
 
-#include <iterator>
 #include <cstddef>
+#include <iterator>
 
 #include "formats/saved_flight.h"
 #include "fuel/aircraft_choice.h"

@@ -136,7 +136,7 @@ TEST_F(NavDatabaseTest, WaypointSearchMatchesTheWordBetweenBlanksOnly) {
     EXPECT_EQ(linesHolding(nav, "50.5"), (std::vector<std::string>{"UL1 1 ABC 50.5 8"}));
     EXPECT_EQ(linesHolding(nav, "7"), (std::vector<std::string>{"UL3 7 ABC 52 ABC"}));
     EXPECT_EQ(linesHolding(nav, "A\tB"), (std::vector<std::string>{"UL4 1 A\tB 54 11"}));
-    EXPECT_TRUE(linesHolding(nav, "10").empty());  // the last field has no blank after it
+    EXPECT_TRUE(linesHolding(nav, "10").empty());   // the last field has no blank after it
     EXPECT_TRUE(linesHolding(nav, "UL1").empty());  // nor the first one before it
 
     std::vector<std::string> airway;
