@@ -14,13 +14,13 @@ namespace {
 using testing::readBytes;
 using testing::ScriptedPrompts;
 using testing::TempFolder;
-using testing::testDataDir;
+using testing::testDataPath;
 using testing::writeBytes;
 
 const std::string kSep(1, kPathSeparator);
 
 std::string golden(const std::string& name) {
-    return testDataDir() + kSep + "formats" + kSep + name;
+    return testDataPath({"formats", name});
 }
 
 // The fields of ivao_saved.txt, with line breaks typed into the route and

@@ -12,13 +12,13 @@ namespace {
 
 using testing::ProgramFixture;
 using testing::readBytes;
-using testing::testDataDir;
+using testing::testDataPath;
 using testing::writeBytes;
 
 const std::string kSep(1, kPathSeparator);
 
 std::string golden(const std::string& name) {
-    return testDataDir() + kSep + "formats" + kSep + name;
+    return testDataPath({"formats", name});
 }
 
 class KneeboardTest : public ::testing::Test, public ProgramFixture {

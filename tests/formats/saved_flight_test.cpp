@@ -12,13 +12,13 @@ namespace {
 
 using testing::ProgramFixture;
 using testing::readBytes;
-using testing::testDataDir;
+using testing::testDataPath;
 using testing::writeBytes;
 
 const std::string kSep(1, kPathSeparator);
 
 std::string golden(const std::string& name) {
-    return testDataDir() + kSep + "formats" + kSep + name;
+    return testDataPath({"formats", name});
 }
 
 // The flight of flight_747_eddf_kjfk.fp.

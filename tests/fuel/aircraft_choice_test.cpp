@@ -14,10 +14,9 @@ namespace {
 
 using testing::ScriptedPrompts;
 using testing::TempFolder;
-using testing::testDataDir;
 
 std::string fuelData(const std::string& name) {
-    return testDataDir() + kPathSeparator + "fuel" + kPathSeparator + name;
+    return skyloom::testing::testDataPath({"fuel", name});
 }
 
 class AircraftChoiceTest : public ::testing::Test {

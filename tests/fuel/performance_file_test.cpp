@@ -11,11 +11,10 @@ namespace skyloom {
 namespace {
 
 using testing::TempFolder;
-using testing::testDataDir;
 using testing::writeBytes;
 
 std::string fuelData(const std::string& name) {
-    return testDataDir() + kPathSeparator + "fuel" + kPathSeparator + name;
+    return skyloom::testing::testDataPath({"fuel", name});
 }
 
 void expectPerformance(const AircraftPerformance& p, int taxi, int climb, int cruise, int descend,

@@ -22,10 +22,9 @@ using skyloom::MessageButtons;
 using skyloom::MessageIcon;
 using skyloom::testing::ScriptedPrompts;
 using skyloom::testing::TempFolder;
-using skyloom::testing::testDataDir;
 
 std::string navFolder() {
-    return testDataDir() + kPathSeparator + "route" + kPathSeparator + "nav" + kPathSeparator;
+    return skyloom::testing::testDataPath({"route", "nav"}) + kPathSeparator;
 }
 
 struct RouteRun {

@@ -18,6 +18,14 @@ std::string testDataDir() {
     return SKYLOOM_TEST_DATA_DIR;
 }
 
+std::string testDataPath(std::initializer_list<std::string> parts) {
+    std::string path = testDataDir();
+    for (const std::string& part : parts) {
+        path += kPathSeparator + part;
+    }
+    return path;
+}
+
 TempFolder::TempFolder() {
     static std::atomic<int> counter{0};
     std::error_code ec;

@@ -1,12 +1,15 @@
 #pragma once
 // Where the tests find their data and where they may write.
 
+#include <initializer_list>
 #include <string>
 
 namespace skyloom::testing {
 
 // The folder tests/data of the source tree, without a trailing separator.
 std::string testDataDir();
+// testDataDir() followed by the parts, each after a separator.
+std::string testDataPath(std::initializer_list<std::string> parts);
 
 // A fresh, empty folder for one test, removed when the object goes away.
 class TempFolder {
