@@ -9,22 +9,6 @@ namespace skyloom {
 
 namespace {
 
-// The print text split at CR LF as it stands: a text without line breaks is
-// one piece, one ending in a line break has an empty last piece.
-std::vector<std::string> splitAtCrLf(std::string_view text) {
-    std::vector<std::string> pieces;
-    std::size_t start = 0;
-    while (true) {
-        std::size_t hit = text.find(kCrLf, start);
-        if (hit == std::string_view::npos) {
-            pieces.emplace_back(text.substr(start));
-            return pieces;
-        }
-        pieces.emplace_back(text.substr(start, hit - start));
-        start = hit + 2;
-    }
-}
-
 KneeboardStatus fail(CommandContext& context, const std::string& text) {
     context.prompts.message({text, MessageButtons::Ok, MessageIcon::Critical, ""});
     return KneeboardStatus::Failed;
@@ -50,7 +34,7 @@ std::vector<std::string> KneeboardPageLines(const MainWindowData& data,
     std::vector<std::string> lines;
     lines.emplace_back(kKneeboardOpening);
     // Dashed separator lines are far too wide for the kneeboard.
-    for (const std::string& piece : splitAtCrLf(replaceAll(data.printText, "----------", ""))) {
+    for (const std::string& piece : splitAt(replaceAll(data.printText, "----------", ""), kCrLf)) {
         lines.push_back(piece + "<br>");
     }
     lines.emplace_back();

@@ -23,21 +23,8 @@ void addSection(std::vector<std::string>& out, const char* tag,
 // The print text as file lines: every CR LF starts a new line, so reading the
 // lines back and joining them with CR LF gives the text again. An empty text
 // has no lines at all.
-std::vector<std::string> printTextLines(std::string_view text) {
-    std::vector<std::string> lines;
-    if (text.empty()) {
-        return lines;
-    }
-    std::size_t start = 0;
-    while (true) {
-        std::size_t hit = text.find(kCrLf, start);
-        if (hit == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
-            return lines;
-        }
-        lines.emplace_back(text.substr(start, hit - start));
-        start = hit + 2;
-    }
+std::vector<std::string> printTextLines(const std::string& text) {
+    return text.empty() ? std::vector<std::string>() : splitAt(text, kCrLf);
 }
 
 // Steps before any file is touched: a calculated flight is needed, and an empty

@@ -74,18 +74,22 @@ bool contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
 }
 
-std::vector<std::string> splitAt(std::string_view text, char separator) {
+std::vector<std::string> splitAt(std::string_view text, std::string_view separator) {
     std::vector<std::string> parts;
     std::size_t start = 0;
     while (true) {
-        std::size_t hit = text.find(separator, start);
+        std::size_t hit = separator.empty() ? std::string_view::npos : text.find(separator, start);
         if (hit == std::string_view::npos) {
             parts.emplace_back(text.substr(start));
             return parts;
         }
         parts.emplace_back(text.substr(start, hit - start));
-        start = hit + 1;
+        start = hit + separator.size();
     }
+}
+
+std::vector<std::string> splitAt(std::string_view text, char separator) {
+    return splitAt(text, std::string_view(&separator, 1));
 }
 
 std::vector<std::string> splitLines(std::string_view text) {

@@ -28,6 +28,8 @@ bool contains(std::string_view text, std::string_view part);
 
 // Splits at every occurrence of the separator; "a  b" split at ' ' gives "a", "", "b".
 std::vector<std::string> splitAt(std::string_view text, char separator);
+// The same with a separator of several characters, such as CR LF.
+std::vector<std::string> splitAt(std::string_view text, std::string_view separator);
 
 // Splits at CR LF and at bare LF; a trailing line break does not start a new line.
 std::vector<std::string> splitLines(std::string_view text);

@@ -55,6 +55,8 @@ TEST(PlainDecimal, WritesFifteenSignificantDigitsWithoutExponentOrTrailingZeros)
 TEST(TextHelpers, SplitTrimAndCut) {
     EXPECT_EQ(splitAt("a  b", ' '), (std::vector<std::string>{"a", "", "b"}));
     EXPECT_EQ(splitAt("", ' '), (std::vector<std::string>{""}));
+    EXPECT_EQ(splitAt("a\r\n\r\nb\r\n", kCrLf), (std::vector<std::string>{"a", "", "b", ""}));
+    EXPECT_EQ(splitAt("a\nb", kCrLf), (std::vector<std::string>{"a\nb"}));
     EXPECT_EQ(splitLines("a\r\nb\nc"), (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_EQ(splitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
     EXPECT_EQ(trimBlanks("\t a \t"), "\t a \t");
