@@ -2,32 +2,38 @@
 
 namespace skyloom {
 
+namespace {
+
+struct AircraftNames {
+    const char* caption;
+    const char* typeNumber;
+    const char* performanceFile;
+};
+
+// One row per option, Option1 .. Option4.
+constexpr AircraftNames kNames[] = {
+    {"PMDG737", "737", "B737NG.dat"},
+    {"PMDG747", "747", "B747PMDG.dat"},
+    {"LevelD 767", "767", "LevelD767.dat"},
+    {"PSS 777", "777", "PSS777.dat"},
+};
+
+const AircraftNames& namesOf(Aircraft aircraft) {
+    return kNames[static_cast<int>(aircraft)];
+}
+
+}  // namespace
+
 const char* aircraftCaption(Aircraft aircraft) {
-    switch (aircraft) {
-        case Aircraft::Pmdg737:
-            return "PMDG737";
-        case Aircraft::Pmdg747:
-            return "PMDG747";
-        case Aircraft::LevelD767:
-            return "LevelD 767";
-        case Aircraft::Pss777:
-            return "PSS 777";
-    }
-    return "";
+    return namesOf(aircraft).caption;
 }
 
 const char* aircraftTypeNumber(Aircraft aircraft) {
-    switch (aircraft) {
-        case Aircraft::Pmdg737:
-            return "737";
-        case Aircraft::Pmdg747:
-            return "747";
-        case Aircraft::LevelD767:
-            return "767";
-        case Aircraft::Pss777:
-            return "777";
-    }
-    return "";
+    return namesOf(aircraft).typeNumber;
+}
+
+const char* aircraftPerformanceFile(Aircraft aircraft) {
+    return namesOf(aircraft).performanceFile;
 }
 
 }  // namespace skyloom

@@ -10,7 +10,8 @@
 
 namespace skyloom {
 
-enum class Aircraft { Pmdg737, Pmdg747, LevelD767, Pss777 };  // Option1 .. Option4
+// Option1 .. Option4, in this order (the value indexes tables of the options).
+enum class Aircraft { Pmdg737, Pmdg747, LevelD767, Pss777 };
 
 struct Colour {
     int red = 0;
@@ -57,5 +58,7 @@ inline constexpr Aircraft kAllAircraft[] = {Aircraft::Pmdg737, Aircraft::Pmdg747
 const char* aircraftCaption(Aircraft aircraft);
 // The type number pilots call the aircraft by: "737", "747", "767", "777".
 const char* aircraftTypeNumber(Aircraft aircraft);
+// The aircraft's performance file beside the program: "B737NG.dat", ...
+const char* aircraftPerformanceFile(Aircraft aircraft);
 
 }  // namespace skyloom

@@ -101,20 +101,6 @@ std::string LoadPerformanceFile(const std::string& path, AircraftPerformance& pe
     return std::string();
 }
 
-const char* performanceFileName(Aircraft aircraft) {
-    switch (aircraft) {
-        case Aircraft::Pmdg737:
-            return "B737NG.dat";
-        case Aircraft::Pmdg747:
-            return "B747PMDG.dat";
-        case Aircraft::LevelD767:
-            return "LevelD767.dat";
-        case Aircraft::Pss777:
-            return "PSS777.dat";
-    }
-    return "";
-}
-
 void ChooseAircraft(CommandContext& context, Aircraft aircraft) {
     MainWindowData& data = context.data;
     data.aircraft = aircraft;
@@ -122,7 +108,7 @@ void ChooseAircraft(CommandContext& context, Aircraft aircraft) {
     // Saving waits for a calculation made with this aircraft.
     data.saveEnabled = false;
     std::string problem =
-        LoadPerformanceFile(context.settings.besideProgram(performanceFileName(aircraft)),
+        LoadPerformanceFile(context.settings.besideProgram(aircraftPerformanceFile(aircraft)),
                             context.settings.performance);
     data.fuel = {"", ""};
     data.duration = "00:00";

@@ -11,9 +11,6 @@ namespace skyloom {
 // when the file was read without trouble.
 std::string LoadPerformanceFile(const std::string& path, AircraftPerformance& performance);
 
-// "B737NG.dat", "B747PMDG.dat", "LevelD767.dat", "PSS777.dat"
-const char* performanceFileName(Aircraft aircraft);
-
 // What clicking an aircraft option does (Option1_Click .. Option4_Click):
 // clears the route listing and the fuel figures, disables saving and loads
 // the aircraft's performance file from beside the program.

@@ -48,11 +48,24 @@ class AircraftChoiceTest : public ::testing::Test {
     CommandContext context{settings, data, prompts};
 };
 
-TEST(PerformanceFileName, NamesTheFileOfEachAircraft) {
-    EXPECT_STREQ(performanceFileName(Aircraft::Pmdg737), "B737NG.dat");
-    EXPECT_STREQ(performanceFileName(Aircraft::Pmdg747), "B747PMDG.dat");
-    EXPECT_STREQ(performanceFileName(Aircraft::LevelD767), "LevelD767.dat");
-    EXPECT_STREQ(performanceFileName(Aircraft::Pss777), "PSS777.dat");
+TEST(AircraftNames, EachOptionHasItsCaptionTypeAndPerformanceFile) {
+    struct Row {
+        Aircraft aircraft;
+        const char* caption;
+        const char* type;
+        const char* file;
+    };
+    const Row rows[] = {
+        {Aircraft::Pmdg737, "PMDG737", "737", "B737NG.dat"},
+        {Aircraft::Pmdg747, "PMDG747", "747", "B747PMDG.dat"},
+        {Aircraft::LevelD767, "LevelD 767", "767", "LevelD767.dat"},
+        {Aircraft::Pss777, "PSS 777", "777", "PSS777.dat"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_STREQ(aircraftCaption(row.aircraft), row.caption);
+        EXPECT_STREQ(aircraftTypeNumber(row.aircraft), row.type);
+        EXPECT_STREQ(aircraftPerformanceFile(row.aircraft), row.file);
+    }
 }
 
 TEST_F(AircraftChoiceTest, LoadsThePerformanceFileBesideTheProgramAndClearsTheResults) {
@@ -76,7 +89,7 @@ TEST_F(AircraftChoiceTest, EachOptionReadsItsOwnFile) {
                             Aircraft::Pss777};
     int taxi = 100;
     for (Aircraft aircraft : all) {
-        testing::writeBytes(folder.file(performanceFileName(aircraft)),
+        testing::writeBytes(folder.file(aircraftPerformanceFile(aircraft)),
                             "TAXI=" + std::to_string(taxi) + "\r\nGESAMT=90000\r\n");
         taxi += 100;
     }
@@ -84,7 +97,7 @@ TEST_F(AircraftChoiceTest, EachOptionReadsItsOwnFile) {
     for (Aircraft aircraft : all) {
         ChooseAircraft(context, aircraft);
         EXPECT_EQ(data.aircraft, aircraft);
-        EXPECT_EQ(settings.performance.taxi, taxi) << performanceFileName(aircraft);
+        EXPECT_EQ(settings.performance.taxi, taxi) << aircraftPerformanceFile(aircraft);
         taxi += 100;
     }
     EXPECT_TRUE(prompts.messages.empty());

@@ -44,8 +44,8 @@ const Aircraft kAllAircraft[] = {Aircraft::Pmdg737, Aircraft::Pmdg747, Aircraft:
 TEST(BundledPerformanceFiles, HoldEverySixKeysOnceAndNothingElse) {
     const std::set<std::string> keys = {"TAXI", "CLIMB", "CRUISE", "DESCEND", "RESERVE", "GESAMT"};
     for (Aircraft aircraft : kAllAircraft) {
-        SCOPED_TRACE(performanceFileName(aircraft));
-        std::string bytes = readBytes(programData(performanceFileName(aircraft)));
+        SCOPED_TRACE(aircraftPerformanceFile(aircraft));
+        std::string bytes = readBytes(programData(aircraftPerformanceFile(aircraft)));
         expectCrLfLines(bytes);
         std::map<std::string, int> seen;
         for (const std::string& line : splitLines(bytes)) {
@@ -65,9 +65,9 @@ TEST(BundledPerformanceFiles, HoldEverySixKeysOnceAndNothingElse) {
 
 TEST(BundledPerformanceFiles, LoadWithoutProblemsAndGivePlausibleFigures) {
     for (Aircraft aircraft : kAllAircraft) {
-        SCOPED_TRACE(performanceFileName(aircraft));
+        SCOPED_TRACE(aircraftPerformanceFile(aircraft));
         AircraftPerformance p;
-        EXPECT_EQ(LoadPerformanceFile(programData(performanceFileName(aircraft)), p), "");
+        EXPECT_EQ(LoadPerformanceFile(programData(aircraftPerformanceFile(aircraft)), p), "");
         EXPECT_GT(p.taxi, 0);
         EXPECT_GT(p.descend, 0);
         EXPECT_GT(p.cruise, p.descend);
@@ -81,14 +81,14 @@ TEST(BundledPerformanceFiles, LoadWithoutProblemsAndGivePlausibleFigures) {
 // tanks, and every aircraft burns between 5 and 40 litres per nautical mile.
 TEST(BundledPerformanceFiles, GiveSensibleFuelForALongFlight) {
     for (Aircraft aircraft : kAllAircraft) {
-        SCOPED_TRACE(performanceFileName(aircraft));
+        SCOPED_TRACE(aircraftPerformanceFile(aircraft));
         Settings settings;
         MainWindowData data;
         ScriptedPrompts prompts;
         CommandContext context{settings, data, prompts};
-        ASSERT_EQ(
-            LoadPerformanceFile(programData(performanceFileName(aircraft)), settings.performance),
-            "");
+        ASSERT_EQ(LoadPerformanceFile(programData(aircraftPerformanceFile(aircraft)),
+                                      settings.performance),
+                  "");
         data.cruiseAltitude = "35000";
         data.distance = "3000";
         CalculateFuelAndTime(context);
