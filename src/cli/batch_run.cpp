@@ -21,15 +21,13 @@ namespace skyloom::cli {
 namespace {
 
 std::string programFolderOf(const CliOptions& options) {
-    std::string folder =
-        options.programFolder.empty() ? executableFolder() : cp1252FromUtf8(options.programFolder);
-    while (folder.size() > 1 && (folder.back() == kPathSeparator || folder.back() == '/')) {
-        folder.pop_back();
-    }
-    return folder;
+    return options.programFolder.empty()
+               ? executableFolder()
+               : withoutTrailingSeparator(cp1252FromUtf8(options.programFolder));
 }
 
-// Reads what the main window reads when it starts and first becomes active;
+// Reads what the main window reads when it starts and first becomes active
+// and a calculation needs (not the address, aircraft table or AIRAC text);
 // the batch command never writes a settings file. False when it cannot go on.
 bool readSettings(CommandContext& context, const CliOptions& options) {
     Settings& settings = context.settings;
@@ -43,8 +41,6 @@ bool readSettings(CommandContext& context, const CliOptions& options) {
     }
     ReadPathSettings(settings, context.prompts);
     ReadCheckSetting(settings, context.data);
-    ReadAircraftTable(settings);
-    ReadAiracSetting(settings);
     RestoreAircraftChoice(settings, [&context](Aircraft a) { ChooseAircraft(context, a); });
     if (options.aircraft) {
         ChooseAircraft(context, *options.aircraft);

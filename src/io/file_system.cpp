@@ -188,11 +188,11 @@ std::string executableFolder() {
 #endif
 }
 
-std::string withTrailingSeparator(const std::string& folder) {
-    if (!folder.empty() && (folder.back() == kPathSeparator || folder.back() == '/')) {
-        return folder;
+std::string withoutTrailingSeparator(std::string folder) {
+    while (folder.size() > 1 && (folder.back() == kPathSeparator || folder.back() == '/')) {
+        folder.pop_back();
     }
-    return folder + kPathSeparator;
+    return folder;
 }
 
 std::vector<std::string> commandLineArguments(int argc, char** argv) {

@@ -35,8 +35,9 @@ long long fileSize(const std::string& path);
 
 // The folder holding the running executable, without a trailing separator.
 std::string executableFolder();
-// The folder path with exactly one trailing separator.
-std::string withTrailingSeparator(const std::string& folder);
+// The folder path without separators at its end, as ProgramFolder is kept
+// (a lone "/" stays).
+std::string withoutTrailingSeparator(std::string folder);
 
 bool stdinIsTerminal();
 

@@ -28,18 +28,12 @@ std::string replaceAll(std::string_view text, std::string_view from, std::string
     }
 }
 
-std::string trimLeadingBlanks(std::string_view text) {
-    std::size_t start = text.find_first_not_of(' ');
-    return start == std::string_view::npos ? std::string() : std::string(text.substr(start));
-}
-
-std::string trimTrailingBlanks(std::string_view text) {
-    std::size_t end = text.find_last_not_of(' ');
-    return end == std::string_view::npos ? std::string() : std::string(text.substr(0, end + 1));
-}
-
 std::string trimBlanks(std::string_view text) {
-    return trimTrailingBlanks(trimLeadingBlanks(text));
+    std::size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) {
+        return std::string();
+    }
+    return std::string(text.substr(start, text.find_last_not_of(' ') - start + 1));
 }
 
 std::string toUpper1252(std::string_view text) {

@@ -14,10 +14,8 @@ inline constexpr const char* kCrLf = "\r\n";
 // Replaces every occurrence of `from` (scanning left to right, no overlap).
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to);
 
-// Removes blanks (only ' ', never tabs) at both ends / at the start / at the end.
+// Removes blanks (only ' ', never tabs) at both ends.
 std::string trimBlanks(std::string_view text);
-std::string trimLeadingBlanks(std::string_view text);
-std::string trimTrailingBlanks(std::string_view text);
 
 // Upper case of Windows-1252 text, including the accented letters.
 std::string toUpper1252(std::string_view text);

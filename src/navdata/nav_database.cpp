@@ -119,10 +119,6 @@ bool NavDatabase::forEachLineHoldingWaypoint(
     return airways_.forEachLineHolding(waypoint, onLine);
 }
 
-bool NavDatabase::forEachAirwayLine(const std::function<bool(const std::string&)>& onLine) {
-    return airways_.forEachLine(onLine);
-}
-
 bool NavDatabase::forEachRunwayLine(const std::function<bool(const std::string&)>& onLine) {
     return runways_.forEachLine(onLine);
 }

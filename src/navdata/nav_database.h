@@ -33,7 +33,6 @@ class NavDatabase {
     bool IsAirway(const std::string& name);
 
     // Raw line access for the route procedures and the runway list.
-    bool forEachAirwayLine(const std::function<bool(const std::string&)>& onLine);
     bool forEachRunwayLine(const std::function<bool(const std::string&)>& onLine);
     // The wpNavRTE.txt lines of one airway (beginning with its name and a
     // blank), and the lines holding a waypoint between blanks, in file order.
@@ -42,7 +41,6 @@ class NavDatabase {
     bool forEachLineHoldingWaypoint(const std::string& waypoint,
                                     const std::function<bool(const std::string&)>& onLine);
 
-    NavFile& airports() { return airports_; }
     NavFile& runways() { return runways_; }
     NavFile& airways() { return airways_; }
 

@@ -86,7 +86,8 @@ CalculateResult Calculate(CommandContext& context, NavDatabase& nav) {
     }
     // Both airport words must have a position the files can be written with;
     // a damaged line or a word longer than its code would give broken files.
-    for (const std::string& word : airportWords(normaliseRoute(data.route))) {
+    const std::string normalised = normaliseRoute(data.route);
+    for (const std::string& word : airportWords(normalised)) {
         if (nav.FindAirportPosition(word).empty()) {
             context.prompts.message(
                 {"The airport '" + word + "' has no readable position in airports.dat.",
@@ -107,7 +108,7 @@ CalculateResult Calculate(CommandContext& context, NavDatabase& nav) {
     AddPlanHeader(data.planLines, departureCode, destinationCode, data.cruiseAltitude);
     reportMissingFiles(context, nav);
 
-    data.route = normaliseRoute(data.route);
+    data.route = normalised;
     run.routeWords = splitAt(data.route, ' ');
     const std::string& departureWord = run.routeWords.front();
     const std::string destinationWord =

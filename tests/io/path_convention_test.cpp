@@ -22,24 +22,24 @@ using testing::TempFolder;
 
 const std::string kSep(1, kPathSeparator);
 
-TEST(PathConvention, AFolderPathGetsExactlyOneTrailingSeparator) {
+TEST(PathConvention, AProgramFolderLosesItsTrailingSeparators) {
     struct Case {
         std::string folder;
         std::string expected;
     };
     std::vector<Case> cases = {
-        {"nav", "nav" + kSep},
-        {"nav" + kSep, "nav" + kSep},
-        {"Flight Plans" + kSep + "PMDG", "Flight Plans" + kSep + "PMDG" + kSep},
+        {"prog", "prog"},
+        {"prog" + kSep, "prog"},
+        {"prog" + kSep + kSep, "prog"},
+        {"Flight Plans" + kSep + "Skyloom/", "Flight Plans" + kSep + "Skyloom"},
+        {kSep, kSep},
 #ifdef _WIN32
-        {"C:\\Skyloom\\navdata", "C:\\Skyloom\\navdata\\"},
-        {"D:\\Flight Plans\\", "D:\\Flight Plans\\"},
-        {"C:\\", "C:\\"},
-        {"C:/typed/with/slashes/", "C:/typed/with/slashes/"},
+        {"C:\\Skyloom\\", "C:\\Skyloom"},
+        {"C:/typed/with/slashes/", "C:/typed/with/slashes"},
 #endif
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(withTrailingSeparator(c.folder), c.expected) << c.folder;
+        EXPECT_EQ(withoutTrailingSeparator(c.folder), c.expected) << c.folder;
     }
 }
 
