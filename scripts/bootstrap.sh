@@ -5,7 +5,7 @@
 #   scripts/bootstrap.sh --windows  also the MinGW-w64 cross compiler and Wine
 set -euo pipefail
 
-packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev clang-format python3)
+packages=(cmake ninja-build g++ make git libgtest-dev libbenchmark-dev clang-format python3)
 if [[ "${1:-}" == "--windows" ]]; then
     packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest)
 fi
