@@ -1,13 +1,94 @@
 #!/usr/bin/env bash
-# Builds Skyloom with warnings as errors and runs the whole test suite.
-set -euo pipefail
+# Builds Skyloom with warnings as errors and runs every check: the formatting
+# of the C++ files, the Linux build, the whole test suite (core tests and the
+# desktop program's window tests, which run without a display), and the
+# Windows cross build with its tests under Wine. Every stage runs even when an
+# earlier one failed (unless it needs that one's result); the last line sums
+# up every stage, and the exit status is non-zero if any failed.
+set -uo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/bootstrap.sh
-scripts/check-format.sh
-cmake --preset default
-cmake --build --preset default
-ctest --preset default
+if ! scripts/bootstrap.sh; then
+    echo "test.sh: packages FAILED - nothing was built or tested"
+    exit 1
+fi
 
-# The Windows build: cross-built core and batch command, tested under Wine.
-scripts/windows-check.sh
+# The window tests start Qt without a display (each test sets
+# QT_QPA_PLATFORM=offscreen itself). Qt wants a private runtime folder, and
+# the web engine cannot use its sandbox as root.
+runtime_dir=$(mktemp -d /tmp/skyloom-test-runtime.XXXXXX)
+chmod 700 "$runtime_dir"
+trap 'rm -rf "$runtime_dir"' EXIT
+export XDG_RUNTIME_DIR=$runtime_dir
+export QTWEBENGINE_DISABLE_SANDBOX=1
+
+summary=()
+failed=()
+record() {
+    local stage=$1 result=$2
+    summary+=("$stage $result")
+    if [[ $result == FAILED* ]]; then
+        failed+=("$stage")
+    fi
+}
+banner() {
+    echo
+    echo "==== test.sh: $1"
+}
+
+banner "format"
+if scripts/check-format.sh; then record format ok; else record format FAILED; fi
+
+banner "configure"
+if cmake --preset default; then
+    record configure ok
+
+    banner "build"
+    if cmake --build --preset default; then
+        record build ok
+
+        banner "tests"
+        ctest_log=$(mktemp /tmp/skyloom-ctest.XXXXXX)
+        ctest --preset default 2>&1 | tee "$ctest_log"
+        ctest_status=${PIPESTATUS[0]}
+        # "100% tests passed, 0 tests failed out of 214"
+        counts=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$ctest_log" |
+            tail -n 1 | sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1 \2/')
+        rm -f "$ctest_log"
+        if [[ -n "$counts" ]]; then
+            read -r failed_tests all_tests <<<"$counts"
+            detail="($((all_tests - failed_tests)) passed"
+            if ((failed_tests > 0)); then detail+=", $failed_tests failed"; fi
+            detail+=")"
+        else
+            detail="(no test count)"
+        fi
+        if [[ $ctest_status -eq 0 ]]; then
+            record tests "ok $detail"
+        else
+            record tests "FAILED $detail"
+        fi
+    else
+        record build FAILED
+        record tests skipped
+    fi
+else
+    record configure FAILED
+    record build skipped
+    record tests skipped
+fi
+
+# The Windows build: cross-built core and batch command, tested under Wine,
+# and compared with the Linux batch command.
+banner "windows"
+if scripts/windows-check.sh; then record windows ok; else record windows FAILED; fi
+
+line=$(printf '%s, ' "${summary[@]}")
+line=${line%, }
+echo
+if ((${#failed[@]} == 0)); then
+    echo "test.sh: $line - all passed"
+else
+    echo "test.sh: $line - FAILED: ${failed[*]}"
+    exit 1
+fi
