@@ -1,38 +1,13 @@
 #include "cli/terminal_prompts.h"
 
-#include <cstdio>
 #include <istream>
 #include <ostream>
 
 #include "io/file_system.h"
 #include "io/text_util.h"
-#include "route/distance.h"
+#include "route/waypoint_candidates.h"
 
 namespace skyloom::cli {
-
-double candidateDistance(const std::string& previousPoint, const std::string& candidate) {
-    auto from = splitAt(trimBlanks(previousPoint), ' ');
-    std::size_t blank = candidate.rfind(' ');
-    auto to = splitAt(blank == std::string::npos ? candidate : candidate.substr(blank + 1), ':');
-    if (from.size() < 2 || to.size() < 2 || !parseNumber(from[0]) || !parseNumber(from[1]) ||
-        !parseNumber(to[0]) || !parseNumber(to[1])) {
-        return -1.0;
-    }
-    return GreatCircleDistance(from[0], from[1], to[0], to[1], "N");
-}
-
-std::size_t nearestCandidate(const WaypointChoice& choice) {
-    std::size_t best = 0;
-    double bestDistance = -1.0;
-    for (std::size_t i = 0; i < choice.candidates.size(); ++i) {
-        double d = candidateDistance(choice.previousPoint, choice.candidates[i]);
-        if (d >= 0 && (bestDistance < 0 || d < bestDistance)) {
-            best = i;
-            bestDistance = d;
-        }
-    }
-    return best;
-}
 
 MessageAnswer TerminalPrompts::message(const MessageBox& box) {
     if (box.buttons == MessageButtons::YesNo) {
@@ -76,11 +51,9 @@ std::string TerminalPrompts::askAtTerminal(const WaypointChoice& choice) {
     err_ << "Select Waypoint:\n";
     for (std::size_t i = 0; i < choice.candidates.size(); ++i) {
         err_ << "  " << (i + 1) << ". " << utf8From1252(choice.candidates[i]);
-        double d = candidateDistance(choice.previousPoint, choice.candidates[i]);
-        if (d >= 0) {
-            char figure[32];
-            std::snprintf(figure, sizeof figure, "%.0f", d);
-            err_ << "   (" << figure << " nm from the previous point)";
+        std::string distance = candidateDistanceText(choice.previousPoint, choice.candidates[i]);
+        if (!distance.empty()) {
+            err_ << "   (" << distance << " from the previous point)";
         }
         err_ << '\n';
     }

@@ -38,10 +38,4 @@ class TerminalPrompts : public Prompts {
     bool interactive_;
 };
 
-// Distance in nautical miles from the "lat lon" point to the candidate
-// "IDENT lat:lon"; negative when either cannot be read.
-double candidateDistance(const std::string& previousPoint, const std::string& candidate);
-// The 0-based index of the candidate nearest to the previous point.
-std::size_t nearestCandidate(const WaypointChoice& choice);
-
 }  // namespace skyloom::cli

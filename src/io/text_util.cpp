@@ -1,9 +1,8 @@
 #include "io/text_util.h"
 
 #include <cctype>
-#include <cerrno>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -152,6 +151,20 @@ std::size_t numericPrefix(std::string_view text, std::string& normalized) {
     return i;
 }
 
+// The text as a double, read the same in every locale (strtod would take the
+// user's decimal comma). A leading '+' is allowed, as strtod allows it.
+std::optional<double> toDouble(std::string_view text) {
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    double value = 0.0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 }  // namespace
 
 double leadingNumber(std::string_view text) {
@@ -159,7 +172,7 @@ double leadingNumber(std::string_view text) {
     if (numericPrefix(text, number) == 0) {
         return 0.0;
     }
-    return std::strtod(number.c_str(), nullptr);
+    return toDouble(number).value_or(0.0);
 }
 
 bool hasLeadingNumber(std::string_view text) {
@@ -203,9 +216,8 @@ std::optional<double> parseNumber(std::string_view text) {
     if (!digits) {
         return std::nullopt;
     }
-    errno = 0;
-    double value = std::strtod(normalized.c_str(), nullptr);
-    if (errno == ERANGE || !std::isfinite(value)) {
+    auto value = toDouble(normalized);
+    if (!value || !std::isfinite(*value)) {
         return std::nullopt;
     }
     return value;
@@ -236,7 +248,9 @@ std::string plainDecimal(double value) {
         return "0";
     }
     char buffer[512];
-    std::snprintf(buffer, sizeof buffer, "%.14e", value);
+    auto scientific =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    *scientific.ptr = '\0';
     int exponent = std::atoi(std::strchr(buffer, 'e') + 1);
     int decimals = 14 - exponent;
     if (decimals < 0) {
@@ -245,8 +259,9 @@ std::string plainDecimal(double value) {
     if (decimals > 340) {
         decimals = 340;
     }
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    std::string text(buffer);
+    auto fixed =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    std::string text(buffer, fixed.ptr);
     if (text.find('.') != std::string::npos) {
         while (text.back() == '0') {
             text.pop_back();

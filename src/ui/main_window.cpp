@@ -1,0 +1,329 @@
+#include "ui/main_window.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTimer>
+
+#include "fuel/aircraft_choice.h"
+#include "settings/activation.h"
+#include "settings/shutdown.h"
+#include "settings/startup.h"
+#include "ui/browser_pane.h"
+#include "ui/ivao_plan_icon.h"
+#include "ui/main_window_layout.h"
+#include "ui/text_convert.h"
+#include "ui/twips.h"
+
+namespace skyloom::ui {
+
+namespace {
+
+QColor qtColour(const Colour& colour) {
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+void setTextColour(QWidget* widget, const Colour& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, qtColour(colour));
+    palette.setColor(QPalette::ButtonText, qtColour(colour));
+    widget->setPalette(palette);
+}
+
+// A list box shows tabs as columns: every tab goes to the next multiple of 8.
+QString withTabsExpanded(const std::string& line) {
+    std::string out;
+    for (char c : line) {
+        if (c == '\t') {
+            out.append(8 - out.size() % 8, ' ');
+        } else {
+            out += c;
+        }
+    }
+    return toQt(out);
+}
+
+template <class T>
+T* control(QWidget* root, const char* name) {
+    return root->findChild<T*>(QLatin1String(name));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const std::string& programFolder, QWidget* parent)
+    : QMainWindow(parent), prompts_(this), context_{settings_, data_, prompts_} {
+    settings_.programFolder = programFolder;
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Skyloom"));
+    // A fixed window that can be minimised but neither maximised nor resized.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    QFont font = client->font();
+    font.setPointSize(8);
+    client->setFont(font);
+    client->setFixedSize(twipsRect(0, 0, kClientWidth, kClientHeight).size());
+    createMainWindowControls(client);
+    setCentralWidget(client);
+    buildMenus();
+    findControls();
+    connectControls();
+    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    refreshFromData();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+    QMenu* flights = menuBar()->addMenu(QStringLiteral("Flights"));
+    flights->setObjectName(QStringLiteral("Flights"));
+    QAction* load = flights->addAction(QStringLiteral("load"));
+    load->setObjectName(QStringLiteral("load"));
+    connect(load, &QAction::triggered, this, &MainWindow::load_Click);
+    QAction* save = flights->addAction(QStringLiteral("save"));
+    save->setObjectName(QStringLiteral("save"));
+    connect(save, &QAction::triggered, this, &MainWindow::save_Click);
+
+    QAction* paths = menuBar()->addAction(QStringLiteral("Set Paths"));
+    paths->setObjectName(QStringLiteral("Paths"));
+    connect(paths, &QAction::triggered, this, &MainWindow::Paths_Click);
+    QAction* help = menuBar()->addAction(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("mnu_Help"));
+    connect(help, &QAction::triggered, this, &MainWindow::mnu_Help_Click);
+    QAction* map = menuBar()->addAction(QStringLiteral("Map"));
+    map->setObjectName(QStringLiteral("mnu_Map"));
+    connect(map, &QAction::triggered, this, &MainWindow::mnu_Map_Click);
+}
+
+void MainWindow::findControls() {
+    QWidget* client = centralWidget();
+    browser_ = control<BrowserPane>(client, "WebBrowser1");
+    route_ = control<QLineEdit>(client, "Text1");
+    cruise_ = control<QComboBox>(client, "Text3");
+    distance_ = control<QLineEdit>(client, "Text5");
+    planText_ = control<QPlainTextEdit>(client, "Text2");
+    fuel_[0] = control<QLineEdit>(client, "Text4(0)");
+    fuel_[1] = control<QLineEdit>(client, "Text4(1)");
+    duration_ = control<QLabel>(client, "Label4");
+    tankShare_ = control<QLabel>(client, "Label6");
+    tankShare_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    swatch_ = control<QFrame>(client, "Picture1");
+    const char* optionNames[] = {"Option1", "Option2", "Option3", "Option4"};
+    for (int i = 0; i < 4; ++i) {
+        options_[i] = control<QRadioButton>(client, optionNames[i]);
+    }
+    createFsPlan_ = control<QCheckBox>(client, "Check1");
+    onlyFsPlan_ = control<QCheckBox>(client, "Check2");
+    saveFmc_ = control<QPushButton>(client, "Command2");
+    listing_ = control<QListWidget>(client, "List3");
+
+    auto* makeIvaoPlan = control<QPushButton>(client, "Command5");
+    makeIvaoPlan->setIcon(ivaoPlanIcon());
+    makeIvaoPlan->setIconSize(QSize(36, 36));
+}
+
+void MainWindow::connectControls() {
+    QWidget* client = centralWidget();
+    const std::pair<const char*, void (MainWindow::*)()> buttons[] = {
+        {"Command1", &MainWindow::Command1_Click},   {"Command2", &MainWindow::Command2_Click},
+        {"Command3", &MainWindow::Command3_Click},   {"Command4", &MainWindow::Command4_Click},
+        {"Command5", &MainWindow::Command5_Click},   {"Command6", &MainWindow::Command6_Click},
+        {"Command7", &MainWindow::Command7_Click},   {"Command8", &MainWindow::Command8_Click},
+        {"Command11", &MainWindow::Command11_Click}, {"Command13", &MainWindow::Command13_Click},
+    };
+    for (const auto& [name, handler] : buttons) {
+        connect(control<QPushButton>(client, name), &QPushButton::clicked, this, handler);
+    }
+    for (int i = 0; i < 4; ++i) {
+        connect(options_[i], &QRadioButton::clicked, this,
+                [this, i] { Option_Click(kAllAircraft[i]); });
+    }
+    connect(createFsPlan_, &QCheckBox::clicked, this, &MainWindow::Check1_Click);
+    connect(onlyFsPlan_, &QCheckBox::clicked, this, &MainWindow::Check2_Click);
+
+    // What the pilot types goes straight into the data store.
+    connect(route_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { data_.route = fromQt(text); });
+    connect(cruise_, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { data_.cruiseAltitude = fromQt(text); });
+    connect(distance_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { data_.distance = fromQt(text); });
+    connect(planText_, &QPlainTextEdit::textChanged, this,
+            [this] { data_.printText = fromQtLines(planText_->toPlainText()); });
+    for (std::size_t i = 0; i < 2; ++i) {
+        connect(fuel_[i], &QLineEdit::textChanged, this,
+                [this, i](const QString& text) { data_.fuel[i] = fromQt(text); });
+    }
+
+    route_->installEventFilter(this);
+    distance_->installEventFilter(this);
+    cruise_->lineEdit()->installEventFilter(this);
+    planText_->viewport()->installEventFilter(this);
+}
+
+NavDatabase& MainWindow::nav() {
+    if (!nav_ || navFolder_ != settings_.pathNavData) {
+        navFolder_ = settings_.pathNavData;
+        nav_ = std::make_unique<NavDatabase>(navFolder_);
+    }
+    return *nav_;
+}
+
+bool MainWindow::startUp() {
+    StartupOutcome outcome = ReadStartupSettings(settings_, data_, prompts_);
+    if (outcome.endProgram) {
+        return false;
+    }
+    browser_->navigate(toQt(settings_.routeFinderUrl));
+    setWindowTitle(toQt(outcome.windowTitle));
+    refreshFromData();
+    return true;
+}
+
+void MainWindow::refreshFromData() {
+    const QSignalBlocker blockRoute(route_);
+    const QSignalBlocker blockCruise(cruise_);
+    const QSignalBlocker blockDistance(distance_);
+    const QSignalBlocker blockPlan(planText_);
+    const QSignalBlocker blockFuel0(fuel_[0]);
+    const QSignalBlocker blockFuel1(fuel_[1]);
+
+    if (fromQt(route_->text()) != data_.route) {
+        route_->setText(toQt(data_.route));
+    }
+    if (fromQt(cruise_->currentText()) != data_.cruiseAltitude) {
+        cruise_->setEditText(toQt(data_.cruiseAltitude));
+    }
+    if (fromQt(distance_->text()) != data_.distance) {
+        distance_->setText(toQt(data_.distance));
+    }
+    if (fromQtLines(planText_->toPlainText()) != data_.printText) {
+        planText_->setPlainText(toQtLines(data_.printText));
+    }
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (fromQt(fuel_[i]->text()) != data_.fuel[i]) {
+            fuel_[i]->setText(toQt(data_.fuel[i]));
+        }
+    }
+    duration_->setText(toQt(data_.duration));
+    tankShare_->setText(toQt(data_.tankShare));
+    setTextColour(tankShare_, data_.tankShareColour);
+
+    QPalette swatch = swatch_->palette();
+    swatch.setColor(QPalette::Window, qtColour(data_.cruiseCheckColour));
+    swatch_->setPalette(swatch);
+
+    for (int i = 0; i < 4; ++i) {
+        const bool chosen = data_.aircraft == kAllAircraft[i];
+        options_[i]->setChecked(chosen);
+        setTextColour(options_[i], chosen ? kRed : kBlack);
+    }
+    createFsPlan_->setChecked(data_.createFsPlan);
+    createFsPlan_->setEnabled(!data_.onlyFsPlan);
+    onlyFsPlan_->setChecked(data_.onlyFsPlan);
+    saveFmc_->setEnabled(data_.saveEnabled);
+
+    listing_->clear();
+    for (const auto& line : data_.routeListing) {
+        listing_->addItem(withTabsExpanded(line));
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activating_) {
+        // After the activation itself has been handled, so that a window
+        // opened from here is modal over a main window that is already up.
+        QTimer::singleShot(0, this, &MainWindow::Form_Activate);
+    }
+}
+
+void MainWindow::Form_Activate() {
+    if (activating_ || !isActiveWindow()) {
+        return;
+    }
+    activating_ = true;
+    const bool showPaths =
+        ActivateMainWindow(activatedBefore_, settings_,
+                           [this](Aircraft aircraft) { ChooseAircraft(context_, aircraft); });
+    refreshFromData();
+    if (showPaths) {
+        Paths_Click();
+    }
+    activating_ = false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    WriteShutdownSettings(settings_, data_, prompts_);
+    if (routeMap_ != nullptr) {
+        routeMap_->close();
+    }
+    event->accept();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == route_ && event->type() == QEvent::KeyPress) {
+        return Text1_KeyPress(event);
+    }
+    if (watched == distance_ && event->type() == QEvent::KeyPress) {
+        return Text5_KeyPress(event);
+    }
+    if ((watched == distance_ || watched == cruise_->lineEdit()) &&
+        event->type() == QEvent::FocusIn) {
+        // Selected after the click that gave the focus has placed the cursor.
+        auto* field = static_cast<QLineEdit*>(watched);
+        QTimer::singleShot(0, field, [field] { field->selectAll(); });
+    }
+    if (watched == planText_->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && mouse->modifiers() == Qt::ControlModifier) {
+            planText_->clear();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Typed letters become capitals; pasted text is left as it is.
+bool MainWindow::Text1_KeyPress(QEvent* event) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const QString text = key->text();
+    if (text.isEmpty() || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        return false;
+    }
+    const QString upper = text.toUpper();
+    if (upper == text) {
+        return false;
+    }
+    route_->insert(upper);
+    return true;
+}
+
+// Only digits and Backspace; every other typed character, Enter included, is dropped.
+bool MainWindow::Text5_KeyPress(QEvent* event) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) {
+        return false;
+    }
+    const QString text = key->text();
+    if (text.isEmpty()) {
+        return false;  // cursor keys and the like type nothing
+    }
+    const bool digit =
+        text.size() == 1 && text[0] >= QLatin1Char('0') && text[0] <= QLatin1Char('9');
+    return !digit;
+}
+
+}  // namespace skyloom::ui

@@ -1,0 +1,122 @@
+// The main window's commands: each hands the work to the core and then shows
+// the data store again.
+
+#include <QCheckBox>
+#include <QDir>
+
+#include "formats/ivao_files.h"
+#include "formats/kneeboard.h"
+#include "formats/save_fmc.h"
+#include "formats/saved_flight.h"
+#include "fuel/aircraft_choice.h"
+#include "fuel/fuel_time.h"
+#include "route/calculate.h"
+#include "route/route_intake.h"
+#include "ui/browser_pane.h"
+#include "ui/main_window.h"
+#include "ui/path_settings_window.h"
+#include "ui/text_convert.h"
+
+namespace skyloom::ui {
+
+// "Calculate"
+void MainWindow::Command1_Click() {
+    CalculateResult result = Calculate(context_, nav());
+    refreshFromData();
+    if (result.completed) {
+        emit flightChanged();
+    }
+}
+
+// "Save FMC-Data"
+void MainWindow::Command2_Click() {
+    SaveFmcData(context_);
+    refreshFromData();
+}
+
+// "Print Plan"
+void MainWindow::Command3_Click() {}
+
+// "IVAO FLight Data"
+void MainWindow::Command4_Click() {}
+
+// "Make IVAO-Plan"
+void MainWindow::Command5_Click() {
+    MakeIvaoPlan(context_);
+}
+
+// "refresh Website"
+void MainWindow::Command6_Click() {
+    browser_->navigate(toQt(settings_.routeFinderUrl));
+}
+
+// "->": the route from the route-finder page's text.
+void MainWindow::Command7_Click() {
+    browser_->pageText([this](const QString& text) {
+        if (auto route = RouteFromRouteFinderPage(fromQtLines(text))) {
+            data_.route = *route;
+            refreshFromData();
+        }
+    });
+}
+
+// "Airport-ICAO"
+void MainWindow::Command8_Click() {}
+
+// "C": the fuel and time estimate again.
+void MainWindow::Command11_Click() {
+    CalculateFuelAndTime(context_);
+    refreshFromData();
+}
+
+// The small button beside "plan to kneeboard".
+void MainWindow::Command13_Click() {
+    WriteKneeboardPage(context_);
+    refreshFromData();
+}
+
+void MainWindow::Option_Click(Aircraft aircraft) {
+    ChooseAircraft(context_, aircraft);
+    refreshFromData();
+}
+
+void MainWindow::Check1_Click() {
+    data_.createFsPlan = createFsPlan_->isChecked();
+}
+
+// "only FS-Plan" needs the FS plan: it checks and locks "create FS-PLAN";
+// unchecked, "create FS-PLAN" is free again and keeps its value.
+void MainWindow::Check2_Click() {
+    data_.onlyFsPlan = onlyFsPlan_->isChecked();
+    if (data_.onlyFsPlan) {
+        data_.createFsPlan = true;
+    }
+    refreshFromData();
+}
+
+void MainWindow::load_Click() {
+    LoadFlightStatus status = LoadFlight(context_);
+    refreshFromData();
+    if (status == LoadFlightStatus::Loaded) {
+        emit flightChanged();
+    }
+}
+
+void MainWindow::save_Click() {
+    SaveFlight(context_);
+    refreshFromData();
+}
+
+void MainWindow::Paths_Click() {
+    PathSettingsWindow window(context_, this);
+    window.exec();
+}
+
+void MainWindow::mnu_Help_Click() {
+    browser_->navigate(toQt(settings_.besideProgram("documentation")) + QDir::separator() +
+                       QStringLiteral("Skyloom.htm"));
+}
+
+void MainWindow::mnu_Map_Click() {}
+
+}  // namespace skyloom::ui

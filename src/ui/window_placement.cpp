@@ -1,0 +1,16 @@
+#include "ui/window_placement.h"
+
+namespace skyloom::ui {
+
+void centreOver(QWidget* window, const QWidget* mainWindow) {
+    if (window == nullptr || mainWindow == nullptr) {
+        return;
+    }
+    const QRect main = mainWindow->frameGeometry();
+    const QRect own = window->frameGeometry();
+    const double left = main.left() + main.width() / 2.0 - own.width() / 2.0;
+    const double top = main.top() + main.height() / 2.0 - own.height() / 2.0;
+    window->move(static_cast<int>(left), static_cast<int>(top));
+}
+
+}  // namespace skyloom::ui
