@@ -12,6 +12,7 @@
 #include "fuel/fuel_time.h"
 #include "route/calculate.h"
 #include "route/route_intake.h"
+#include "ui/airport_search_window.h"
 #include "ui/browser_pane.h"
 #include "ui/main_window.h"
 #include "ui/path_settings_window.h"
@@ -61,7 +62,10 @@ void MainWindow::Command7_Click() {
 }
 
 // "Airport-ICAO"
-void MainWindow::Command8_Click() {}
+void MainWindow::Command8_Click() {
+    AirportSearchWindow window(nav(), prompts_, this);
+    window.exec();
+}
 
 // "C": the fuel and time estimate again.
 void MainWindow::Command11_Click() {
