@@ -16,6 +16,7 @@
 #include "ui/browser_pane.h"
 #include "ui/main_window.h"
 #include "ui/path_settings_window.h"
+#include "ui/plan_printer.h"
 #include "ui/text_convert.h"
 
 namespace skyloom::ui {
@@ -36,7 +37,10 @@ void MainWindow::Command2_Click() {
 }
 
 // "Print Plan"
-void MainWindow::Command3_Click() {}
+void MainWindow::Command3_Click() {
+    PrintPlan(context_, this);
+    refreshFromData();  // the plan text may have been rewrapped
+}
 
 // "IVAO FLight Data"
 void MainWindow::Command4_Click() {}

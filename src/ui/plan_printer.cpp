@@ -1,0 +1,106 @@
+#include "ui/plan_printer.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrintDialog>
+
+#include "ui/fixed_pitch.h"
+#include "ui/text_convert.h"
+
+namespace skyloom::ui {
+
+namespace {
+
+// The error number that printer failures are reported with.
+constexpr int kPrinterError = 482;
+
+void showError(CommandContext& context, const PrintError& error) {
+    context.prompts.message({std::to_string(error.number) + " - " + error.description,
+                             MessageButtons::Ok, MessageIcon::Critical, ""});
+}
+
+// Tabs go to the next multiple of 8 columns, as the plan text box shows them.
+QString withTabsExpanded(const QString& line) {
+    QString out;
+    for (QChar c : line) {
+        if (c == QLatin1Char('\t')) {
+            out.append(QString(8 - out.size() % 8, QLatin1Char(' ')));
+        } else {
+            out.append(c);
+        }
+    }
+    return out;
+}
+
+// The pieces of a line as printed: as many characters as fit the width, then
+// the rest on the following printed lines. An empty line stays one piece.
+QStringList fittingPieces(const QString& line, const QFontMetricsF& metrics, qreal width) {
+    QStringList pieces;
+    QString rest = line;
+    do {
+        qsizetype count = rest.size();
+        while (count > 1 && metrics.horizontalAdvance(rest.left(count)) > width) {
+            --count;
+        }
+        pieces << rest.left(count);
+        rest.remove(0, count);
+    } while (!rest.isEmpty());
+    return pieces;
+}
+
+}  // namespace
+
+std::optional<PrintError> PrintLines(QPrinter& printer, const std::vector<std::string>& lines) {
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        return PrintError{kPrinterError, "The printer could not be started."};
+    }
+    painter.setFont(fixedPitchFont(10, true));
+    const QFontMetricsF metrics(painter.font(), &printer);
+    const qreal width = printer.width();
+    const qreal height = printer.height();
+    qreal top = 0;
+    for (const std::string& line : lines) {
+        for (const QString& piece : fittingPieces(withTabsExpanded(toQt(line)), metrics, width)) {
+            if (top > 0 && top + metrics.height() > height) {
+                if (!printer.newPage()) {
+                    painter.end();
+                    return PrintError{kPrinterError, "The printer could not begin a new page."};
+                }
+                top = 0;
+            }
+            painter.drawText(QPointF(0, top + metrics.ascent()), piece);
+            top += metrics.lineSpacing();
+        }
+    }
+    if (!painter.end()) {
+        return PrintError{kPrinterError, "The print job could not be finished."};
+    }
+    return std::nullopt;
+}
+
+void PrintPlanWith(CommandContext& context, const std::function<bool(QPrinter&)>& choosePrinter) {
+    // Refuses an empty plan, normalises and rewraps the plan text first.
+    const std::optional<std::vector<std::string>> lines = PrintPlanLines(context);
+    if (!lines) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (!choosePrinter(printer)) {
+        return;
+    }
+    if (std::optional<PrintError> error = PrintLines(printer, *lines)) {
+        showError(context, *error);
+        return;
+    }
+    context.prompts.message({"Print-Job done", MessageButtons::Ok, MessageIcon::None, ""});
+}
+
+void PrintPlan(CommandContext& context, QWidget* parent) {
+    PrintPlanWith(context, [parent](QPrinter& printer) {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec() == QDialog::Accepted;
+    });
+}
+
+}  // namespace skyloom::ui
