@@ -17,6 +17,7 @@
 #include "ui/main_window.h"
 #include "ui/path_settings_window.h"
 #include "ui/plan_printer.h"
+#include "ui/route_map_window.h"
 #include "ui/text_convert.h"
 
 namespace skyloom::ui {
@@ -125,6 +126,17 @@ void MainWindow::mnu_Help_Click() {
                        QStringLiteral("Skyloom.htm"));
 }
 
-void MainWindow::mnu_Map_Click() {}
+// "Map": the route map window, opened once and then kept up to date.
+void MainWindow::mnu_Map_Click() {
+    if (routeMap_ == nullptr) {
+        auto* map = new RouteMapWindow(settings_, this);
+        connect(this, &MainWindow::flightChanged, map, [this, map] { map->showFlight(data_); });
+        map->showFlight(data_);
+        routeMap_ = map;
+    }
+    routeMap_->show();
+    routeMap_->raise();
+    routeMap_->activateWindow();
+}
 
 }  // namespace skyloom::ui
