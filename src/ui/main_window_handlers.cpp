@@ -14,6 +14,7 @@
 #include "route/route_intake.h"
 #include "ui/airport_search_window.h"
 #include "ui/browser_pane.h"
+#include "ui/ivao_plan_window.h"
 #include "ui/main_window.h"
 #include "ui/path_settings_window.h"
 #include "ui/plan_printer.h"
@@ -44,7 +45,10 @@ void MainWindow::Command3_Click() {
 }
 
 // "IVAO FLight Data"
-void MainWindow::Command4_Click() {}
+void MainWindow::Command4_Click() {
+    IvaoPlanWindow window(context_, this);
+    window.exec();
+}
 
 // "Make IVAO-Plan"
 void MainWindow::Command5_Click() {
