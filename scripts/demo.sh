@@ -53,6 +53,8 @@ if ! $tour_only && [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" && -x build/bin/skyl
         # The browser pane's web engine refuses to start its sandbox as root.
         export QTWEBENGINE_DISABLE_SANDBOX=1
     fi
+    # The web engine lists its start-up parameters; they mean nothing to a pilot.
+    export QT_LOGGING_RULES=${QT_LOGGING_RULES:-qt.webenginecontext.info=false}
     exec build/bin/skyloom --program-folder "$demo"
 fi
 
@@ -69,8 +71,13 @@ echo
 
 # The other three without the listing and the runways.
 for aircraft in 777 767 737; do
+    case $aircraft in
+        777) name="PSS 777" ;;
+        767) name="LevelD 767" ;;
+        737) name="PMDG 737NG" ;;
+    esac
     echo
-    echo "== $aircraft, the same route:"
+    echo "== $name, the same route:"
     if [[ $aircraft == 737 ]]; then
         echo "   The 737NG's tanks hold less than this crossing needs (the share of the"
         echo "   tanks comes out above 100 %), so the program first warns"

@@ -5,8 +5,8 @@
 # FOLDER gets the settings files (path.ini naming the sample navigation
 # database and one output folder per kind of plan below FOLDER/plans, url.ini,
 # AC.ini with the PMDG 747 chosen, check.ini with "create FS-PLAN"), the
-# performance files, AC.dat and the help page. Settings files already there
-# are written anew.
+# performance files, AC.dat, the help page and the route map's land.
+# Settings files already there are written anew.
 set -euo pipefail
 if [[ $# -ne 1 ]]; then
     echo "usage: scripts/prepare-demo.sh FOLDER" >&2
@@ -17,9 +17,12 @@ mkdir -p "$1"
 demo=$(cd "$1" && pwd)
 plans=$demo/plans
 
-mkdir -p "$plans"/{pmdg,ivap,fs,leveld,pss} "$demo/documentation"
+# What the program reads beside itself, as the build puts it beside the
+# executables: performance files and AC.dat, the help page, the map's land.
+mkdir -p "$plans"/{pmdg,ivap,fs,leveld,pss} "$demo/documentation" "$demo/map"
 cp "$root"/data/program/* "$demo/"
 cp "$root/data/documentation/Skyloom.htm" "$demo/documentation/"
+cp "$root/data/map/ne_110m_land.geojson" "$demo/map/"
 
 # Settings files are Windows-1252 text with CR LF line ends.
 write_settings() {
