@@ -172,7 +172,16 @@ double leadingNumber(std::string_view text) {
     if (numericPrefix(text, number) == 0) {
         return 0.0;
     }
-    return toDouble(number).value_or(0.0);
+    if (auto value = toDouble(number)) {
+        return *value;
+    }
+    // Out of range, as strtod has it: a huge number reads as infinity, a tiny
+    // one (only zeros before the point) as zero.
+    const std::string whole = number.substr(0, number.find('.'));
+    if (whole.find_first_of("123456789") == std::string::npos) {
+        return 0.0;
+    }
+    return number.front() == '-' ? -HUGE_VAL : HUGE_VAL;
 }
 
 bool hasLeadingNumber(std::string_view text) {

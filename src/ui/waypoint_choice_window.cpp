@@ -49,15 +49,24 @@ WaypointChoiceWindow::WaypointChoiceWindow(const WaypointChoice& choice, QWidget
     connect(cancel, &QPushButton::clicked, this, &WaypointChoiceWindow::Command1_Click);
 }
 
+void WaypointChoiceWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    becameActive();
+}
+
 void WaypointChoiceWindow::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        // The calculation shows the busy pointer; the pilot needs the arrow here.
-        if (QApplication::overrideCursor() != nullptr) {
-            QApplication::changeOverrideCursor(Qt::ArrowCursor);
-        }
-        centreOver(this, mainWindow_);
+        becameActive();
     }
+}
+
+void WaypointChoiceWindow::becameActive() {
+    // The calculation shows the busy pointer; the pilot needs the arrow here.
+    if (QApplication::overrideCursor() != nullptr) {
+        QApplication::changeOverrideCursor(Qt::ArrowCursor);
+    }
+    centreOver(this, mainWindow_);
 }
 
 void WaypointChoiceWindow::done(int result) {

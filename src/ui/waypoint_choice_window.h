@@ -23,6 +23,7 @@ class WaypointChoiceWindow : public QDialog {
     const std::string& chosenWaypoint() const { return chosen_; }
 
   protected:
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void done(int result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -32,6 +33,7 @@ class WaypointChoiceWindow : public QDialog {
     void Command1_Click();
 
   private:
+    void becameActive();
     void choose(QListWidgetItem* item);
 
     QWidget* mainWindow_;

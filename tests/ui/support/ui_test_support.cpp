@@ -49,7 +49,9 @@ void answerWaitingModal() {
     state.answered.append(QPointer<QWidget>(modal));
     auto answer = std::move(state.queue.front());
     state.queue.pop_front();
-    answer(modal);
+    // Answered outside this timer's own call, so that a window the answer
+    // opens (a question before replacing a file) is seen by the next tick.
+    QTimer::singleShot(0, modal, [answer = std::move(answer), modal] { answer(modal); });
 }
 
 }  // namespace
@@ -120,6 +122,10 @@ void answerNextModal(std::function<void(QWidget*)> answer) {
 
 bool allModalsAnswered(int timeoutMs) {
     return QTest::qWaitFor([] { return answers().queue.empty(); }, timeoutMs);
+}
+
+void clearModalAnswers() {
+    answers().queue.clear();
 }
 
 QString messageText(QWidget* window) {

@@ -45,6 +45,9 @@ void answerNextModal(std::function<void(QWidget*)> answer);
 // Waits until every queued answer has been used; false on a time-out.
 bool allModalsAnswered(int timeoutMs = 10000);
 
+// Drops the answers not used yet.
+void clearModalAnswers();
+
 // A message box's text; empty for anything else.
 QString messageText(QWidget* window);
 // Clicks a button of a message box.
