@@ -46,12 +46,12 @@ class RouteMapWindow::Canvas : public QWidget {
 };
 
 RouteMapWindow::RouteMapWindow(const Settings& settings, QWidget* parent)
-    : QWidget(parent, Qt::Window), settings_(settings) {
+    : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("RouteMap"));
     setWindowTitle(QStringLiteral("Map"));
     resize(900, 600);
 
-    const QString landPath = toQt(settings_.besideProgram("map")) + QChar(kPathSeparator) +
+    const QString landPath = toQt(settings.besideProgram("map")) + QChar(kPathSeparator) +
                              QStringLiteral("ne_110m_land.geojson");
     land_ = readLand(landPath, landProblem_);
 

@@ -25,7 +25,6 @@ class RouteMapWindow : public QWidget {
 
     // The picture as the window shows it now; empty without a route.
     QImage picture() const;
-    bool hasRoute() const { return !route_.empty(); }
 
   public slots:
     // Takes the route of the data store (after a calculation or a loaded flight).
@@ -38,7 +37,6 @@ class RouteMapWindow : public QWidget {
     void updateControls();
 
     class Canvas;
-    Settings settings_;
     Land land_;
     QString landProblem_;
     std::vector<MapPoint> route_;
