@@ -72,8 +72,12 @@ MainWindow::MainWindow(const std::string& programFolder, QWidget* parent)
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
+    // The small sans-serif type the layout was drawn for; Arial's metric twin
+    // stands in where MS Sans Serif is missing.
     QFont font = client->font();
-    font.setPointSize(8);
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"),
+                      QStringLiteral("Liberation Sans")});
+    font.setPointSizeF(7.5);
     client->setFont(font);
     client->setFixedSize(twipsRect(0, 0, kClientWidth, kClientHeight).size());
     createMainWindowControls(client);
@@ -130,9 +134,12 @@ void MainWindow::findControls() {
     saveFmc_ = control<QPushButton>(client, "Command2");
     listing_ = control<QListWidget>(client, "List3");
 
-    auto* makeIvaoPlan = control<QPushButton>(client, "Command5");
+    auto* makeIvaoPlan = control<QAbstractButton>(client, "Command5");
     makeIvaoPlan->setIcon(ivaoPlanIcon());
-    makeIvaoPlan->setIconSize(QSize(36, 36));
+    makeIvaoPlan->setIconSize(QSize(32, 32));
+    QFont small = makeIvaoPlan->font();
+    small.setPointSizeF(6.5);
+    makeIvaoPlan->setFont(small);
 }
 
 void MainWindow::connectControls() {
@@ -145,7 +152,7 @@ void MainWindow::connectControls() {
         {"Command11", &MainWindow::Command11_Click}, {"Command13", &MainWindow::Command13_Click},
     };
     for (const auto& [name, handler] : buttons) {
-        connect(control<QPushButton>(client, name), &QPushButton::clicked, this, handler);
+        connect(control<QAbstractButton>(client, name), &QAbstractButton::clicked, this, handler);
     }
     for (int i = 0; i < 4; ++i) {
         connect(options_[i], &QRadioButton::clicked, this,

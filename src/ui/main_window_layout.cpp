@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 #include "ui/browser_pane.h"
 #include "ui/fixed_pitch.h"
@@ -42,7 +43,7 @@ const std::vector<ControlSpec>& mainWindowControls() {
         {"Command2", K::Button, "Save FMC-Data", 6060, 8010, 1635, 405},
         {"Command3", K::Button, "Print Plan", 6060, 8445, 1635, 405},
         {"Command4", K::Button, "IVAO FLight Data", 6060, 8865, 1635, 405},
-        {"Command5", K::Button, "Make IVAO-Plan", 6315, 9300, 1125, 900},
+        {"Command5", K::PictureButton, "Make IVAO-Plan", 6315, 9300, 1125, 900},
         {"Frame1", K::Frame, "", 195, 7710, 5640, 435},
         {"List3", K::List, "", 195, 8190, 5685, 1980},
         {"Text2", K::PlanText, "", 7875, 7035, 6330, 3150},
@@ -69,6 +70,13 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
         case ControlKind::Button: {
             auto* button = new QPushButton(caption, parent);
             button->setAutoDefault(false);
+            return button;
+        }
+        case ControlKind::PictureButton: {
+            // The picture above its caption.
+            auto* button = new QToolButton(parent);
+            button->setText(caption);
+            button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
             return button;
         }
         case ControlKind::Option:

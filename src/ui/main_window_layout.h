@@ -9,6 +9,7 @@ namespace skyloom::ui {
 
 enum class ControlKind {
     Button,
+    PictureButton,
     Option,
     Check,
     Label,

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileSystemModel>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -67,6 +68,7 @@ class MainWindowTest : public QObject {
     void routeTakenFromPage();
     void flightSavedAndLoadedThroughDialogs();
     void cancelledAndFailingCommandsLoseNothing();
+    void makeIvaoPlanFromTheSavedFields();
 };
 
 void MainWindowTest::initTestCase() {
@@ -418,6 +420,32 @@ void MainWindowTest::cancelledAndFailingCommandsLoseNothing() {
              qPrintable(messages.join(QLatin1Char('|'))));
     QCOMPARE(child<QListWidget>(w, "List3")->count(), listed);
     clearModalAnswers();
+}
+
+void MainWindowTest::makeIvaoPlanFromTheSavedFields() {
+    TestProgramFolder folder;
+    QByteArray fields;
+    for (int n = 1; n <= 22; ++n) {
+        fields += "f" + QByteArray::number(n) + "\r\n";
+    }
+    folder.writeFile(QStringLiteral("ivao.txt"), fields);
+    auto window = startMainWindow(folder);
+    QString asked;
+    QStringList messages;
+    answerNextModal([&](QWidget* box) {
+        asked = box->windowTitle() + QLatin1Char('|') +
+                static_cast<QInputDialog*>(box)->labelText() + QLatin1Char('|') +
+                static_cast<QInputDialog*>(box)->textValue();
+        static_cast<QDialog*>(box)->accept();
+    });
+    expectMessage(messages);
+    click(window.get(), "Command5");
+    QVERIFY(allModalsAnswered());
+    QCOMPARE(asked, QStringLiteral("Save IVAO PLAN|Filename:|TEMP"));
+    QCOMPARE(messages, QStringList{QStringLiteral("IVAO-Flightplan was generated")});
+    const QByteArray plan = readFile(folder.outputFolder(3) + QStringLiteral("TEMP.fpl"));
+    QVERIFY(plan.startsWith("[FLIGHTPLAN]\r\nID=f1\r\nRULES=f2\r\n"));
+    QVERIFY(plan.endsWith("POB=f21\r\nMTL=f22\r\n"));
 }
 
 QTEST_MAIN(MainWindowTest)
