@@ -67,7 +67,7 @@ fail() {
 # The program's visible windows (the X root window would match an empty
 # name, so search by the window class, which Qt takes from the program name).
 program_windows() {
-    xdotool search "$@" --all --onlyvisible --pid "$pid" --class '^Skyloom$'
+    xdotool search --all --onlyvisible --pid "$pid" --class '^Skyloom$'
 }
 
 # The main window's title starts with the product name.
@@ -77,6 +77,7 @@ sleep 3  # the browser pane renders its start page
 
 # The window is its client area (14325 by 10275 twips, 15 twips a pixel)
 # below the menu bar; there is no window manager, so no frame.
+WIDTH=0 HEIGHT=0
 eval "$(xdotool getwindowgeometry --shell "$window")"
 menu_height=$((HEIGHT - 10275 / 15))
 ((menu_height > 0 && menu_height < 60)) || fail "unexpected window size ${WIDTH}x$HEIGHT"

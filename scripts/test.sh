@@ -6,7 +6,7 @@
 # earlier one failed (unless it needs that one's result); the last line sums
 # up every stage, and the exit status is non-zero if any failed.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 
 if ! scripts/bootstrap.sh; then
     echo "test.sh: packages FAILED - nothing was built or tested"
