@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTextBrowser>
 #include <QTreeView>
 #include <QtTest>
 #include <clocale>
@@ -318,7 +319,13 @@ void MainWindowTest::routeTakenFromPage() {
                          result.arg(QLatin1String(page.marker)).toUtf8());
         QSignalSpy loaded(window->browser(), &skyloom::ui::BrowserPane::loadFinished);
         window->browser()->navigate(folder.file(QStringLiteral("page.htm")));
-        QVERIFY(loaded.wait(20000));
+        QVERIFY(!loaded.isEmpty() || loaded.wait(20000));
+#ifndef SKYLOOM_HAVE_WEBENGINE
+        // Without the web engine "->" reads the page as the pilot copied it.
+        auto* shown = window->browser()->findChild<QTextBrowser*>();
+        shown->selectAll();
+        shown->copy();
+#endif
         click(window.get(), "Command7");
         QTest::qWait(300);
         QCOMPARE(route->text(), QLatin1String(page.route));
