@@ -63,7 +63,12 @@ void BrowserPane::navigate(const QString& address) {
     auto* browser = static_cast<QTextBrowser*>(view_);
     QUrl url = addressUrl(address);
     if (url.isLocalFile()) {
-        browser->setSource(url);
+        // Going to the page shown now reads it again, as a refresh does.
+        if (browser->source() == url) {
+            browser->reload();
+        } else {
+            browser->setSource(url);
+        }
         emit loadFinished(true);
         return;
     }
