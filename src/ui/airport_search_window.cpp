@@ -15,10 +15,9 @@
 namespace skyloom::ui {
 
 AirportSearchWindow::AirportSearchWindow(NavDatabase& nav, Prompts& prompts, QWidget* mainWindow)
-    : QDialog(mainWindow),
+    : ModalWindow(mainWindow, mainWindow),
       nav_(nav),
       prompts_(prompts),
-      mainWindow_(mainWindow),
       text_(new QLineEdit(this)),
       list_(new QListWidget(this)) {
     setObjectName(QStringLiteral("Form4"));
@@ -51,20 +50,7 @@ AirportSearchWindow::AirportSearchWindow(NavDatabase& nav, Prompts& prompts, QWi
     placeTwips(list_, 120, 600, 5760, 4200);
 }
 
-void AirportSearchWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    Form_Activate();
-}
-
-void AirportSearchWindow::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        Form_Activate();
-    }
-}
-
 void AirportSearchWindow::Form_Activate() {
-    centreOver(this, mainWindow_);
     text_->setFocus();
 }
 

@@ -4,7 +4,7 @@
 // reading only. "OK", Enter in the search field and every change that leaves
 // five or more characters search.
 
-#include <QDialog>
+#include "ui/window_placement.h"
 
 #include "core/prompts.h"
 #include "navdata/nav_database.h"
@@ -14,14 +14,13 @@ class QListWidget;
 
 namespace skyloom::ui {
 
-class AirportSearchWindow : public QDialog {
+class AirportSearchWindow : public ModalWindow {
     Q_OBJECT
   public:
     AirportSearchWindow(NavDatabase& nav, Prompts& prompts, QWidget* mainWindow);
 
   protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void Form_Activate() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private slots:
@@ -30,14 +29,12 @@ class AirportSearchWindow : public QDialog {
     void Command2_Click();
 
   private:
-    void Form_Activate();
     // `typing`: started by a change of the search field, which reports an
     // unreadable runway file only once until a search succeeds again.
     void search(bool typing);
 
     NavDatabase& nav_;
     Prompts& prompts_;
-    QWidget* mainWindow_;
     QLineEdit* text_;
     QListWidget* list_;
     bool fileProblemShown_ = false;

@@ -72,7 +72,7 @@ const CodeHelpText& codeHelpText(CodeHelp help) {
 }
 
 CodeHelpWindow::CodeHelpWindow(CodeHelp help, QWidget* opener, QWidget* mainWindow)
-    : QDialog(opener), mainWindow_(mainWindow) {
+    : ModalWindow(opener, mainWindow) {
     const CodeHelpText& text = codeHelpText(help);
     setObjectName(QLatin1String(text.name));
     setWindowTitle(QLatin1String(text.title));
@@ -93,18 +93,6 @@ CodeHelpWindow::CodeHelpWindow(CodeHelp help, QWidget* opener, QWidget* mainWind
     connect(ok, &QPushButton::clicked, this, &CodeHelpWindow::Command1_Click);
 
     setFixedSize(twipsRect(0, 0, text.width, top + kButtonHeight + kMargin).size());
-}
-
-void CodeHelpWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    centreOver(this, mainWindow_);
-}
-
-void CodeHelpWindow::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        centreOver(this, mainWindow_);
-    }
 }
 
 void CodeHelpWindow::Command1_Click() {

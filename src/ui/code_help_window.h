@@ -3,8 +3,8 @@
 // the meanings of the one-letter codes of one field, one line per code, and
 // closes with "OK".
 
-#include <QDialog>
 #include <vector>
+#include "ui/window_placement.h"
 
 namespace skyloom::ui {
 
@@ -19,21 +19,17 @@ struct CodeHelpText {
 
 const CodeHelpText& codeHelpText(CodeHelp help);
 
-class CodeHelpWindow : public QDialog {
+class CodeHelpWindow : public ModalWindow {
     Q_OBJECT
   public:
     // Opened from `opener` and placed over the main window.
     CodeHelpWindow(CodeHelp help, QWidget* opener, QWidget* mainWindow);
 
   protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
-
   private slots:
     void Command1_Click();
 
   private:
-    QWidget* mainWindow_;
 };
 
 }  // namespace skyloom::ui

@@ -14,6 +14,7 @@
 #include "settings/settings_files.h"
 #include "ui/text_convert.h"
 #include "ui/twips.h"
+#include "ui/typed_capitals.h"
 #include "ui/window_placement.h"
 
 namespace skyloom::ui {
@@ -116,9 +117,8 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption) {
 }  // namespace
 
 IvaoPlanWindow::IvaoPlanWindow(CommandContext& context, QWidget* mainWindow)
-    : QDialog(mainWindow),
+    : ModalWindow(mainWindow, mainWindow),
       context_(context),
-      mainWindow_(mainWindow),
       fields_(OpenIvaoFields(context.settings, context.data)) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("IVAO-Flightplan"));
@@ -225,50 +225,32 @@ void IvaoPlanWindow::showFields(const IvaoFields& fields) {
 }
 
 void IvaoPlanWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    centreOver(this, mainWindow_);
+    ModalWindow::showEvent(event);
     // Once the window is up, so that "No Route available" stands over it.
-    QTimer::singleShot(0, this, &IvaoPlanWindow::Form_Activate);
+    QTimer::singleShot(0, this, &IvaoPlanWindow::takeFlightData);
 }
 
-void IvaoPlanWindow::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        centreOver(this, mainWindow_);
-    }
-}
-
-// The window becomes active: when it opens and whenever a help window closes.
-// A message box closing does not count, or "No Route available" would come
-// back for ever.
-void IvaoPlanWindow::Form_Activate() {
+// The flight's route is taken again when the window opens and whenever a
+// help window closes. A message box closing does not count, or "No Route
+// available" would come back for ever.
+void IvaoPlanWindow::takeFlightData() {
     if (!isVisible()) {
         return;
     }
-    centreOver(this, mainWindow_);
     Command8_Click();
 }
 
 bool IvaoPlanWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        const QString upper = text.toUpper();
-        if (!text.isEmpty() && upper != text &&
-            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            QKeyEvent capital(QEvent::KeyPress, key->key(), key->modifiers(), upper,
-                              key->isAutoRepeat(), static_cast<quint16>(key->count()));
-            QCoreApplication::sendEvent(watched, &capital);
-            return true;
-        }
+    if (typeAsCapital(watched, event)) {
+        return true;
     }
-    return QDialog::eventFilter(watched, event);
+    return ModalWindow::eventFilter(watched, event);
 }
 
 void IvaoPlanWindow::openHelp(CodeHelp help) {
-    CodeHelpWindow window(help, this, mainWindow_);
+    CodeHelpWindow window(help, this, mainWindow());
     window.exec();
-    Form_Activate();
+    takeFlightData();
 }
 
 // "Save": ivao.txt gets what the window shows; a failure keeps the window open.

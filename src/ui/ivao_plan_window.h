@@ -4,23 +4,22 @@
 // (opening, picking an aircraft, "Get Flight-Data", "Save") to the core and
 // opens the code help windows from its "?" buttons.
 
-#include <QDialog>
 #include <array>
 
 #include "core/command_context.h"
 #include "formats/ivao_fields.h"
 #include "ui/code_help_window.h"
+#include "ui/window_placement.h"
 
 namespace skyloom::ui {
 
-class IvaoPlanWindow : public QDialog {
+class IvaoPlanWindow : public ModalWindow {
     Q_OBJECT
   public:
     IvaoPlanWindow(CommandContext& context, QWidget* mainWindow);
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private slots:
@@ -31,7 +30,7 @@ class IvaoPlanWindow : public QDialog {
 
   private:
     void buildControls();
-    void Form_Activate();
+    void takeFlightData();
     void openHelp(CodeHelp help);
     // The fields as the controls show them now.
     IvaoFields shownFields() const;
@@ -40,7 +39,6 @@ class IvaoPlanWindow : public QDialog {
     QWidget* control(int number) const { return controls_[static_cast<std::size_t>(number - 1)]; }
 
     CommandContext& context_;
-    QWidget* mainWindow_;
     // The items of the lists as the window was opened; the texts live in the controls.
     IvaoFields fields_;
     std::array<QWidget*, kIvaoFieldCount> controls_{};

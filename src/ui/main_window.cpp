@@ -25,6 +25,7 @@
 #include "ui/main_window_layout.h"
 #include "ui/text_convert.h"
 #include "ui/twips.h"
+#include "ui/typed_capitals.h"
 
 namespace skyloom::ui {
 
@@ -282,8 +283,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == route_ && event->type() == QEvent::KeyPress) {
-        return Text1_KeyPress(event);
+    if (watched == route_ && typeAsCapital(route_, event)) {
+        return true;  // Text1: typed letters become capitals
     }
     if (watched == distance_ && event->type() == QEvent::KeyPress) {
         return Text5_KeyPress(event);
@@ -301,21 +302,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-// Typed letters become capitals; pasted text is left as it is.
-bool MainWindow::Text1_KeyPress(QEvent* event) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    const QString text = key->text();
-    if (text.isEmpty() || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
-        return false;
-    }
-    const QString upper = text.toUpper();
-    if (upper == text) {
-        return false;
-    }
-    route_->insert(upper);
-    return true;
 }
 
 // Only digits and Backspace; every other typed character, Enter included, is dropped.

@@ -83,7 +83,6 @@ class MainWindow : public QMainWindow {
     void buildMenus();
     void findControls();
     void connectControls();
-    bool Text1_KeyPress(QEvent* event);
     bool Text5_KeyPress(QEvent* event);
 
     Settings settings_;

@@ -59,7 +59,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 }  // namespace
 
 PathSettingsWindow::PathSettingsWindow(CommandContext& context, QWidget* mainWindow)
-    : QDialog(mainWindow), context_(context), mainWindow_(mainWindow) {
+    : ModalWindow(mainWindow, mainWindow), context_(context) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Save Paths"));
     setFixedSize(twipsRect(0, 0, 8400, 6000).size());
@@ -149,13 +149,6 @@ void PathSettingsWindow::buildPanel() {
     placeTwips(cancel, 6390, 4530, 1440, 420);
     connect(cancel, &QPushButton::clicked, this, &PathSettingsWindow::Command3_Click);
     panel_->hide();
-}
-
-void PathSettingsWindow::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        centreOver(this, mainWindow_);
-    }
 }
 
 void PathSettingsWindow::Command1_Click(int row) {

@@ -2,11 +2,11 @@
 // The path settings window (Form5): the six folders of path.ini, each with a
 // browse button that opens the folder chooser panel (Frame1) inside the window.
 
-#include <QDialog>
 #include <array>
 
 #include "core/command_context.h"
 #include "settings/settings_files.h"
+#include "ui/window_placement.h"
 
 class QComboBox;
 class QFileSystemModel;
@@ -16,14 +16,12 @@ class QTreeView;
 
 namespace skyloom::ui {
 
-class PathSettingsWindow : public QDialog {
+class PathSettingsWindow : public ModalWindow {
     Q_OBJECT
   public:
     PathSettingsWindow(CommandContext& context, QWidget* mainWindow);
 
   protected:
-    void changeEvent(QEvent* event) override;
-
   private slots:
     void Command1_Click(int row);
     void Drive1_Change(int index);
@@ -37,7 +35,6 @@ class PathSettingsWindow : public QDialog {
     void buildPanel();
 
     CommandContext& context_;
-    QWidget* mainWindow_;
     std::array<QLineEdit*, kPathLineCount> paths_{};
     QGroupBox* panel_ = nullptr;
     QComboBox* drives_ = nullptr;

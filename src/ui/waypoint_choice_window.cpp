@@ -15,7 +15,7 @@
 namespace skyloom::ui {
 
 WaypointChoiceWindow::WaypointChoiceWindow(const WaypointChoice& choice, QWidget* mainWindow)
-    : QDialog(mainWindow), mainWindow_(mainWindow), list_(new QListWidget(this)) {
+    : ModalWindow(mainWindow, mainWindow), list_(new QListWidget(this)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Select Waypoint with double-click"));
     setFixedSize(twipsRect(0, 0, 6000, 3600).size());
@@ -49,24 +49,11 @@ WaypointChoiceWindow::WaypointChoiceWindow(const WaypointChoice& choice, QWidget
     connect(cancel, &QPushButton::clicked, this, &WaypointChoiceWindow::Command1_Click);
 }
 
-void WaypointChoiceWindow::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    becameActive();
-}
-
-void WaypointChoiceWindow::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-        becameActive();
-    }
-}
-
-void WaypointChoiceWindow::becameActive() {
+void WaypointChoiceWindow::Form_Activate() {
     // The calculation shows the busy pointer; the pilot needs the arrow here.
     if (QApplication::overrideCursor() != nullptr) {
         QApplication::changeOverrideCursor(Qt::ArrowCursor);
     }
-    centreOver(this, mainWindow_);
 }
 
 void WaypointChoiceWindow::done(int result) {

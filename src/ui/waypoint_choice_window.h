@@ -4,17 +4,17 @@
 // nearest one preselected. A double-click, or Enter on the selected line,
 // chooses; "cancel" and the close box choose nothing.
 
-#include <QDialog>
 #include <string>
 
 #include "core/prompts.h"
+#include "ui/window_placement.h"
 
 class QListWidget;
 class QListWidgetItem;
 
 namespace skyloom::ui {
 
-class WaypointChoiceWindow : public QDialog {
+class WaypointChoiceWindow : public ModalWindow {
     Q_OBJECT
   public:
     WaypointChoiceWindow(const WaypointChoice& choice, QWidget* mainWindow);
@@ -23,8 +23,7 @@ class WaypointChoiceWindow : public QDialog {
     const std::string& chosenWaypoint() const { return chosen_; }
 
   protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void Form_Activate() override;
     void done(int result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -33,10 +32,8 @@ class WaypointChoiceWindow : public QDialog {
     void Command1_Click();
 
   private:
-    void becameActive();
     void choose(QListWidgetItem* item);
 
-    QWidget* mainWindow_;
     QListWidget* list_;
     std::string chosen_;
 };
