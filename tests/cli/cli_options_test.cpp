@@ -7,8 +7,8 @@ namespace {
 
 TEST(CliOptions, JoinsTheRouteAndReadsEveryOption) {
     ParseResult parsed = parseCommandLine({"--program-folder", "/p", "EDDF", "--aircraft", "767",
-                                           "ABC", "--cruise", "35000", "--no-fs-plan", "--save",
-                                           "eddf-kjfk", "--choose", "2, n,0", "KJFK"});
+                                           "ABC", "--cruise", "35000", "--fs-plan", "--no-fs-plan",
+                                           "--save", "eddf-kjfk", "--choose", "2, n,0", "KJFK"});
     ASSERT_TRUE(parsed.options) << parsed.error;
     const CliOptions& o = *parsed.options;
     EXPECT_EQ(o.route, "EDDF ABC KJFK");

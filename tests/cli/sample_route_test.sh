@@ -50,15 +50,6 @@ compare() {
     fi
 }
 
-# the only files in the output folders must be WANTED...
-only_files() {
-    local found
-    found=$(cd "$plans" && find . -type f | sort | tr '\n' ' ')
-    if [ "$found" != "$* " ]; then
-        fail "files in the output folders: '$found', expected '$* '"
-    fi
-}
-
 run_case() {
     local aircraft=$1 fmc_written=$2 fmc_expected=$3
     rm -f "$plans"/*/*
@@ -76,8 +67,6 @@ run_case() {
     fi
     compare "$plans/$fmc_written" "$expected/$fmc_expected"
     compare "$plans/fs/EDDF-KJFK.pln" "$expected/EDDF-KJFK.pln"
-    only_files "$(printf '%s\n' "./$fmc_written" ./fs/EDDF-KJFK.pln | sort | tr '\n' ' ' |
-        sed 's/ $//')"
 }
 
 run_case 737 pmdg/737-EDDF-KJFK.rte 737-EDDF-KJFK.rte

@@ -5,6 +5,7 @@
 #include "formats/ivao_fields.h"
 #include "formats/ivao_files.h"
 #include "io/file_system.h"
+#include "io/text_util.h"
 #include "support/scripted_prompts.h"
 #include "support/test_paths.h"
 
@@ -27,30 +28,12 @@ std::string golden(const std::string& name) {
 // other-information boxes.
 IvaoFields savedFields() {
     IvaoFields fields = NewIvaoFields();
-    const char* texts[kIvaoFieldCount] = {"DLH400",
-                                          "I",
-                                          "S",
-                                          "1",
-                                          "B744",
-                                          "H",
-                                          "SRGW",
-                                          "S",
-                                          "EDDF",
-                                          "1200",
-                                          "N",
-                                          "490",
-                                          "F",
-                                          "330",
-                                          "ABC UL610\r\nDEF DCT\nGHI",
-                                          "KJFK",
-                                          "0815",
-                                          "",
-                                          "REG/DABVA\rOPR/DLH",
-                                          "0930",
-                                          "350",
-                                          "B744/H"};
+    const std::vector<std::string> texts = splitAt(
+        "DLH400|I|S|1|B744|H|SRGW|S|EDDF|1200|N|490|F|330|ABC UL610\r\nDEF DCT\nGHI|KJFK|0815||"
+        "REG/DABVA\rOPR/DLH|0930|350|B744/H",
+        '|');
     for (int n = 1; n <= kIvaoFieldCount; ++n) {
-        fields.field(n) = texts[n - 1];
+        fields.field(n) = texts.at(static_cast<std::size_t>(n - 1));
     }
     return fields;
 }
@@ -182,27 +165,19 @@ TEST(LoadIvaoDefaults, UnreadableLinesRepeatTheLastLineRead) {
     IvaoFields fields = NewIvaoFields();
     LoadIvaoDefaults(path, fields);
 
+    // 5 waits for its list, 9, 16 and 18 are never restored, "Q" is no flight rule and "1200"
+    // no speed unit (11) nor level type (13); from 10 on the last line read is repeated.
     const std::array<std::string, kIvaoFieldCount> expected = {
-        "DLH400", "",     "S",    "7",   "", "H", "SRGW", "C",
-        "",            // 9 is never restored
-        "1200",   "",  // 11: "1200" is no speed unit
-        "1200",   "",  // 13: nor a level type
-        "1200",   "1200",
-        "",  // 16
-        "1200",
-        "",  // 18
-        "1200",   "1200", "1200", "1200"};
+        "DLH400", "", "S",    "7",    "", "H",    "SRGW", "C",    "",     "1200", "",
+        "1200",   "", "1200", "1200", "", "1200", "",     "1200", "1200", "1200", "1200"};
     EXPECT_EQ(fields.text, expected);
-}
 
-TEST(LoadIvaoDefaults, MissingFileEmptiesEveryRestoredField) {
-    TempFolder folder;
-    IvaoFields fields = NewIvaoFields();
+    // Without the file every restored field is emptied.
     fields.field(kIvaoDeparture) = "EDDF";
-    LoadIvaoDefaults(folder.file("ivao.txt"), fields);
-    std::array<std::string, kIvaoFieldCount> expected{};
-    expected[kIvaoDeparture - 1] = "EDDF";
-    EXPECT_EQ(fields.text, expected);
+    LoadIvaoDefaults(folder.file("missing.txt"), fields);
+    std::array<std::string, kIvaoFieldCount> empty{};
+    empty[kIvaoDeparture - 1] = "EDDF";
+    EXPECT_EQ(fields.text, empty);
 }
 
 TEST(CruiseLevelFromAltitude, LevelAndLevelType) {
@@ -247,11 +222,6 @@ TEST(GetFlightData, EmptyRouteIsReported) {
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].text, "No Route available");
     EXPECT_EQ(prompts.messages[0].icon, MessageIcon::None);
-
-    data.route = "EDDF ABC DEF KJFK ";
-    GetFlightData(prompts, data, fields);
-    EXPECT_EQ(fields.field(kIvaoRoute), "ABC DEF");
-    EXPECT_EQ(prompts.messages.size(), 1u);
 }
 
 AircraftTable sampleTable() {
@@ -266,14 +236,6 @@ AircraftTable sampleTable() {
         table.wakeCategory[i] = rows[i][2];
     }
     return table;
-}
-
-TEST(IvaoAircraft, ListStopsAtTheFirstBlankEntry) {
-    AircraftTable table = sampleTable();
-    table.type[2] = "  ";
-    IvaoFields fields = NewIvaoFields();
-    FillAircraftTypeList(table, fields);
-    EXPECT_EQ(fields.items[kIvaoAircraftType - 1], (std::vector<std::string>{"B737", "B744"}));
 }
 
 TEST(IvaoAircraft, OpeningPreselectsTheMainWindowsAircraft) {
@@ -303,17 +265,19 @@ TEST(IvaoAircraft, OpeningPreselectsTheMainWindowsAircraft) {
         EXPECT_EQ(fields.field(kIvaoAircraftType), c.type);
         EXPECT_EQ(fields.field(kIvaoMtlAircraft), c.mtl);
         EXPECT_EQ(fields.field(kIvaoWakeCategory), c.wake);
-        EXPECT_EQ(fields.field(kIvaoDeparture), "EDDF");
-        EXPECT_EQ(fields.field(kIvaoDestination), "KJFK");
-        EXPECT_EQ(fields.field(kIvaoAlternate), "");
-        EXPECT_EQ(fields.field(kIvaoLevel), "095");
-        EXPECT_EQ(fields.field(kIvaoLevelType), "F");
-        EXPECT_EQ(fields.field(1), "DLH400");
     }
-
-    settings.aircraftTable.type[1].clear();  // only entry 0 is listed
-    data.aircraft = Aircraft::LevelD767;
     IvaoFields fields = OpenIvaoFields(settings, data);
+    EXPECT_EQ(fields.field(kIvaoDeparture), "EDDF");
+    EXPECT_EQ(fields.field(kIvaoDestination), "KJFK");
+    EXPECT_EQ(fields.field(kIvaoAlternate), "");
+    EXPECT_EQ(fields.field(kIvaoLevel), "095");
+    EXPECT_EQ(fields.field(kIvaoLevelType), "F");
+    EXPECT_EQ(fields.field(1), "DLH400");
+
+    // The list stops at the first blank type: only entry 0 is listed.
+    settings.aircraftTable.type[1].clear();
+    data.aircraft = Aircraft::LevelD767;
+    fields = OpenIvaoFields(settings, data);
     EXPECT_EQ(fields.field(kIvaoAircraftType), "");
     EXPECT_EQ(fields.field(kIvaoMtlAircraft), "B744/H");  // as restored from ivao.txt
 }

@@ -52,6 +52,8 @@ TEST(KneeboardFile, RootBeforeFmcwpInAnyLetterCase) {
               "C:" + sep + "FS9" + sep + "aircraft" + sep + "kneeboard_keys.htm");
     EXPECT_EQ(KneeboardFile("D:" + sep + "Sim" + sep + "fmcwp" + sep + "navdata" + sep),
               "D:" + sep + "Sim" + sep + "aircraft" + sep + "kneeboard_keys.htm");
+    EXPECT_EQ(KneeboardFile("E:" + sep + "FMCWP" + sep + "fmcwp" + sep),
+              "E:" + sep + "aircraft" + sep + "kneeboard_keys.htm");  // the first FMCWP
     EXPECT_FALSE(KneeboardFile("D:" + sep + "Navigraph" + sep).has_value());
     EXPECT_EQ(KneeboardBackupFile("x" + sep + "kneeboard_keys.htm"),
               "x" + sep + "kneeboard_keys.original");

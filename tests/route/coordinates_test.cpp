@@ -11,9 +11,16 @@ TEST(PadToSixDecimals, PadsButNeverCutsOrRounds) {
         const char* out;
     };
     const Case cases[] = {
-        {"47.5", "47.500000"},        {"8", "8.000000"},        {"50,0333", "50,033300"},
-        {"12.1234567", "12.1234567"}, {"0.123456", "0.123456"}, {"", ".000000"},
-        {"1,2.5", "1,2.5000"},  // the first comma is the separator: "2.5" are its digits
+        {"47.5", "47.500000"},
+        {"8", "8.000000"},
+        {"50,0333", "50,033300"},
+        {"12.1234567", "12.1234567"},
+        {"0.123456", "0.123456"},
+        {"", ".000000"},
+        // The first comma, else the first point, is the separator.
+        {"1,2.5", "1,2.5000"},
+        {"1,2,5", "1,2,5000"},
+        {"1.2.5", "1.2.5000"},
     };
     for (const Case& c : cases) {
         std::string a = c.in;
@@ -42,19 +49,18 @@ TEST(FormatFs9Coordinates, WritesDegreesMinutesAndWholeSeconds) {
         // exactly half a second goes to the even neighbour: 0.00125 * 3600 = 4.5 -> 4,
         // 0.00375 * 3600 = 13.5 -> 14
         {"1 N 10.00125 E 10.00375", "0", "N10* 0.4', E10* 0.14', 0"},
+        {"", "0", " 0.0',  0.0', 0"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FormatFs9Coordinates(c.position, c.altitude), c.expected) << c.position;
     }
 }
 
-TEST(FormatFs9Coordinates, SurvivesAnEmptyPosition) {
-    EXPECT_EQ(FormatFs9Coordinates("", "0"), " 0.0',  0.0', 0");
-}
-
 TEST(ToDegreesMinutesSeconds, LatitudeTakesTheFirstStarAndLongitudeTheLast) {
     // 0.00625 * 3600 = 22.5 -> 22 (even); 0.01375 * 3600 = 49.5 -> 50
     EXPECT_EQ(ToDegreesMinutesSeconds("N1*00625 E1*2*01375"), "N1* 0.22', E1*2* 0.50', ");
+    // After the first star of the latitude: 0.5 read from "0.5*00625", 1800 s.
+    EXPECT_EQ(ToDegreesMinutesSeconds("N1*5*00625 E1*00625"), "N1* 30.0', E1* 0.22', ");
 }
 
 TEST(WaypointPosition, HemispheresByTheSignAndZeroCountsAsSouthAndWest) {

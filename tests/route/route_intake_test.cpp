@@ -38,6 +38,11 @@ TEST(RouteIntake, TakesTheRouteBelowTheMarker) {
         {"later parentheses ignored",
          page("From (EDDF)\r\nTo (LFPG) 250 nautical miles (KJFK)\r\n", "x", "EDDF ABC LFPG KJFK"),
          "EDDF ABC LFPG"},
+        // The first marker, the first "nautical miles", the first code below the marker.
+        {"second marker and miles ignored",
+         page(kHeader, "Route:", "EDDF KRL KJFK LFPG KJFK") +
+             "(LFPG) nautical miles\r\nTracks are magnetic, distances are in nautical miles.\r\n",
+         "EDDF KRL KJFK"},
         {"no marker", "EDDF KRL KJFK\r\n(KJFK) 3000 nautical miles\r\n", std::nullopt},
         {"no parentheses", page("Total 3350 nautical miles\r\n", "x", "EDDF KJFK"), std::nullopt},
         {"no second line break",
@@ -55,6 +60,8 @@ TEST(WaypointCandidates, NearestToThePreviousPointIsPicked) {
     EXPECT_EQ(nearestCandidate(choice), 0u);
     choice.previousPoint = "39.86 -104.67";
     EXPECT_EQ(nearestCandidate(choice), 1u);
+    choice.candidates = {"KOPAS 41.1:-97.2", "KOPAS 41.1:-97.2"};  // equally near: the first
+    EXPECT_EQ(nearestCandidate(choice), 0u);
     choice.previousPoint = "";
     EXPECT_EQ(nearestCandidate(choice), 0u);
     EXPECT_EQ(candidateDistanceText("50 8", "A 51:8"), "60 nm");
