@@ -2,7 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+#include <vector>
+
 #include "io/file_system.h"
+#include "settings/airac_ident.h"
+#include "settings/aircraft_table_file.h"
 #include "settings/settings_files.h"
 #include "support/scripted_prompts.h"
 #include "support/test_paths.h"
@@ -15,8 +20,7 @@ using testing::ScriptedPrompts;
 using testing::TempFolder;
 using testing::writeBytes;
 
-const char* const kFirstStartPrompt =
-    "Fill in the following path:\r\n\r\nhttp://rfinder.asalink.net/free/\r\n";
+const std::string kUrl = "http://rfinder.asalink.net/free/";
 const char* const kSummary =
     "There have been one or more errors in the path.ini.\r\nPlease set the paths properly!";
 const char* const kLineMessages[6] = {
@@ -32,20 +36,22 @@ class StartupTest : public ::testing::Test {
   protected:
     StartupTest() { settings.programFolder = program.path(); }
 
-    // A folder inside the program folder, as path.ini names it (with a trailing separator).
+    // A folder inside the program folder as path.ini names it, with a trailing separator.
     std::string folderLine(const std::string& name, bool create) {
-        std::string folder = program.file(name);
         if (create) {
-            createFolder(folder);
+            createFolder(program.file(name));
         }
-        return folder + kPathSeparator;
+        return program.file(name) + kPathSeparator;
     }
 
-    void expectRetryMessage(const MessageBox& box) {
-        EXPECT_EQ(box.text, "wrong input! retry!");
-        EXPECT_EQ(box.buttons, MessageButtons::OkCancel);
-        EXPECT_EQ(box.icon, MessageIcon::Information);
-        EXPECT_EQ(box.title, "");
+    void expectRetryMessages(std::size_t count) {
+        ASSERT_EQ(prompts.messages.size(), count);
+        for (const MessageBox& box : prompts.messages) {
+            EXPECT_EQ(box.text, "wrong input! retry!");
+            EXPECT_EQ(box.buttons, MessageButtons::OkCancel);
+            EXPECT_EQ(box.icon, MessageIcon::Information);
+            EXPECT_EQ(box.title, "");
+        }
     }
 
     TempFolder program;
@@ -54,11 +60,9 @@ class StartupTest : public ::testing::Test {
     ScriptedPrompts prompts;
 };
 
-TEST_F(StartupTest, FirstStartAsksUntilTheBuiltInAddressIsTyped) {
+TEST_F(StartupTest, FirstStartAsksUntilTheBuiltInAddressIsTypedInAnyLetterCase) {
     prompts.inputAnswers = {std::string("http://rfinder.asalink.net/paid/"), std::nullopt,
-                            std::string("http://rfinder.asalink.net/free/")};
-    prompts.messageAnswers = {MessageAnswer::Ok, MessageAnswer::Ok};
-
+                            std::string("HTTP://RFinder.ASALINK.net/FREE/")};
     StartupOutcome outcome = ReadStartupSettings(settings, data, prompts);
 
     EXPECT_FALSE(outcome.endProgram);
@@ -66,164 +70,114 @@ TEST_F(StartupTest, FirstStartAsksUntilTheBuiltInAddressIsTyped) {
     ASSERT_EQ(prompts.inputs.size(), 3u);
     for (const InputBox& box : prompts.inputs) {
         EXPECT_EQ(box.title, "Initialize");
-        EXPECT_EQ(box.prompt, kFirstStartPrompt);
+        EXPECT_EQ(box.prompt, "Fill in the following path:\r\n\r\n" + kUrl + "\r\n");
         EXPECT_EQ(box.preset, "");
     }
-    // One retry message per wrong answer (the cancelled box included), nothing else.
-    ASSERT_EQ(prompts.messages.size(), 2u);
-    expectRetryMessage(prompts.messages[0]);
-    expectRetryMessage(prompts.messages[1]);
-    EXPECT_EQ(settings.routeFinderUrl, "http://rfinder.asalink.net/free/");
-    EXPECT_EQ(readBytes(program.file("url.ini")), "http://rfinder.asalink.net/free/\r\n");
+    // One retry message per wrong answer, the cancelled box included.
+    expectRetryMessages(2);
+    EXPECT_EQ(settings.routeFinderUrl, "HTTP://RFinder.ASALINK.net/FREE/");
+    EXPECT_EQ(readBytes(program.file("url.ini")), "HTTP://RFinder.ASALINK.net/FREE/\r\n");
     // Defaults stand without the other files.
     EXPECT_TRUE(data.createFsPlan);
     EXPECT_EQ(settings.aircraftTable.type[0], "");
-    EXPECT_EQ(settings.airacText, "");
     EXPECT_EQ(outcome.windowTitle, std::string("Skyloom Version ") + SKYLOOM_VERSION + " - ");
-    EXPECT_FALSE(fileExists(program.file("path.ini")));
 }
 
-TEST_F(StartupTest, OtherLetterCaseIsAcceptedAndKeptAsTyped) {
-    prompts.inputAnswers = {std::string("HTTP://RFinder.ASALINK.net/FREE/")};
-    EXPECT_TRUE(ReadRouteFinderUrl(settings, prompts));
-    EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_EQ(settings.routeFinderUrl, "HTTP://RFinder.ASALINK.net/FREE/");
-    EXPECT_EQ(readBytes(program.file("url.ini")), "HTTP://RFinder.ASALINK.net/FREE/\r\n");
-}
-
-TEST_F(StartupTest, CancelInTheRetryMessageEndsTheProgram) {
+TEST_F(StartupTest, CancelInTheRetryMessageEndsTheProgramBeforeAnythingElseIsRead) {
     prompts.inputAnswers = {std::string("http://rfinder.asalink.net/free")};
     prompts.messageAnswers = {MessageAnswer::Cancel};
     writeBytes(program.file("check.ini"), "0\r\n");
-
-    StartupOutcome outcome = ReadStartupSettings(settings, data, prompts);
-
-    EXPECT_TRUE(outcome.endProgram);
+    EXPECT_TRUE(ReadStartupSettings(settings, data, prompts).endProgram);
     EXPECT_EQ(prompts.inputs.size(), 1u);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    expectRetryMessage(prompts.messages[0]);
+    expectRetryMessages(1);
     EXPECT_FALSE(fileExists(program.file("url.ini")));
-    EXPECT_EQ(settings.routeFinderUrl, "");
-    EXPECT_TRUE(data.createFsPlan) << "nothing after url.ini may be read";
+    EXPECT_TRUE(data.createFsPlan);
 }
 
-TEST_F(StartupTest, EmptyUrlIniIsAskedForAgainAndRewritten) {
-    for (const char* bytes : {"", "\r\n", "   \r\nhttp://later/\r\n"}) {
-        writeBytes(program.file("url.ini"), bytes);
-        ScriptedPrompts fresh;
-        fresh.inputAnswers = {std::string("http://rfinder.asalink.net/free/")};
-        EXPECT_TRUE(ReadRouteFinderUrl(settings, fresh));
-        EXPECT_EQ(fresh.inputs.size(), 1u) << bytes;
-        EXPECT_EQ(readBytes(program.file("url.ini")), "http://rfinder.asalink.net/free/\r\n");
-    }
-}
+// A line that names no folder gets its message, then comes the summary; the
+// lines are kept whatever the check says.
+TEST_F(StartupTest, PathIniLinesNamingNoFolderAreReportedInOrderAndKept) {
+    EXPECT_FALSE(ReadPathSettings(settings, prompts));  // no path.ini: nothing to say
+    EXPECT_TRUE(prompts.messages.empty());
 
-TEST_F(StartupTest, UnwritableUrlIniIsReportedAndTheRunGoesOn) {
-    settings.programFolder = program.file("missing");
-    prompts.inputAnswers = {std::string("http://rfinder.asalink.net/free/")};
-    EXPECT_TRUE(ReadRouteFinderUrl(settings, prompts));
-    EXPECT_EQ(settings.routeFinderUrl, "http://rfinder.asalink.net/free/");
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_NE(prompts.messages[0].text.find(settings.besideProgram("url.ini")), std::string::npos);
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Critical);
-}
-
-TEST_F(StartupTest, MissingFoldersOnLinesTwoAndFiveAreReportedInOrderAndKept) {
-    const PathLines lines{folderLine("nav", true),     folderLine("pmdg", false),
-                          folderLine("ivap", true),    folderLine("fs", true),
-                          folderLine("leveld", false), folderLine("pss", true)};
-    std::string bytes;
-    for (const std::string& line : lines) {
-        bytes += line + "\r\n";
-    }
-    writeBytes(program.file("path.ini"), bytes);
-
-    EXPECT_TRUE(ReadPathSettings(settings, prompts));
-
-    EXPECT_EQ(prompts.messageTexts(),
-              (std::vector<std::string>{kLineMessages[1], kLineMessages[4], kSummary}));
-    for (const MessageBox& box : prompts.messages) {
-        EXPECT_EQ(box.buttons, MessageButtons::Ok);
-        EXPECT_EQ(box.title, "");
-    }
-    EXPECT_EQ(settings.pathNavData, lines[0]);
-    EXPECT_EQ(settings.pathPmdgPlans, lines[1]);
-    EXPECT_EQ(settings.pathIvapPlans, lines[2]);
-    EXPECT_EQ(settings.pathFsPlans, lines[3]);
-    EXPECT_EQ(settings.pathLevelDPlans, lines[4]);
-    EXPECT_EQ(settings.pathPssPlans, lines[5]);
-}
-
-TEST_F(StartupTest, ShortOrGarbledPathIniReportsEveryMissingLine) {
-    struct Case {
-        std::string bytes;
-        std::vector<int> wrongLines;  // 0-based
-    };
     const std::string good = folderLine("good", true);
-    const Case cases[] = {
-        {good + "\r\n" + good + "\r\n" + good + "\r\n", {3, 4, 5}},
-        {good, {1, 2, 3, 4, 5}},
-        {"", {0, 1, 2, 3, 4, 5}},
-        {std::string("\0\xff\x80\r\n", 5) + good + "\r\n\r\n" + good + "\n" + good + "\n" + good,
-         {0, 2}},
+    const struct {
+        std::vector<std::string> lines;
+        std::vector<int> wrongLines;  // from 0
+    } cases[] = {
+        {{good, folderLine("pmdg", false), good, good, folderLine("leveld", false), good}, {1, 4}},
+        {{good, good, good}, {3, 4, 5}},
+        {{}, {0, 1, 2, 3, 4, 5}},
+        {{"", good, "", good, good, good, "surplus"}, {0, 2}},
     };
-    for (const Case& c : cases) {
-        writeBytes(program.file("path.ini"), c.bytes);
+    for (const auto& c : cases) {
+        std::string bytes;
+        PathLines expectedLines;
+        for (std::size_t i = 0; i < c.lines.size(); ++i) {
+            bytes += c.lines[i] + "\r\n";
+            if (i < expectedLines.size()) {
+                expectedLines[i] = c.lines[i];
+            }
+        }
+        writeBytes(program.file("path.ini"), bytes);
         ScriptedPrompts fresh;
-        Settings read;
-        read.programFolder = program.path();
-        EXPECT_TRUE(ReadPathSettings(read, fresh));
+        EXPECT_TRUE(ReadPathSettings(settings, fresh));
         std::vector<std::string> expected;
         for (int line : c.wrongLines) {
             expected.emplace_back(kLineMessages[line]);
         }
         expected.emplace_back(kSummary);
-        EXPECT_EQ(fresh.messageTexts(), expected) << c.bytes;
+        EXPECT_EQ(fresh.messageTexts(), expected) << bytes;
+        for (const MessageBox& box : fresh.messages) {
+            EXPECT_EQ(box.buttons, MessageButtons::Ok);
+            EXPECT_EQ(box.title, "");
+        }
+        EXPECT_EQ(pathSettingsOf(settings), expectedLines);
     }
 }
 
-TEST_F(StartupTest, MissingPathIniIsSilent) {
-    EXPECT_FALSE(ReadPathSettings(settings, prompts));
-    EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_EQ(settings.pathNavData, "");
-}
-
-TEST_F(StartupTest, CheckIniSetsCreateFsPlanOnlyForZeroOrOne) {
-    struct Case {
+// Only a first line of 0 or 1 changes "create FS-PLAN".
+TEST_F(StartupTest, CheckIniSetsCreateFsPlan) {
+    const struct {
         const char* bytes;  // nullptr: no check.ini
         bool before;
         bool after;
+    } cases[] = {
+        {nullptr, false, false},    {"0\r\n", true, false},       {"1", false, true},
+        {"  0  \r\n", true, false}, {" 1\r\n0\r\n", false, true}, {"2\r\n", false, false},
+        {"-1\r\n", false, false},   {"1x\r\n", false, false},     {"\r\n1\r\n", false, false},
     };
-    const Case cases[] = {
-        {"0\r\n", true, false},  {"1\r\n", false, true}, {"2\r\n", true, true},
-        {"2\r\n", false, false}, {"junk", true, true},   {nullptr, true, true},
-    };
-    for (const Case& c : cases) {
-        TempFolder folder;
-        Settings local;
-        local.programFolder = folder.path();
+    for (const auto& c : cases) {
         if (c.bytes != nullptr) {
-            writeBytes(folder.file("check.ini"), c.bytes);
+            writeBytes(program.file("check.ini"), c.bytes);
         }
-        MainWindowData local_data;
-        local_data.createFsPlan = c.before;
-        ReadCheckSetting(local, local_data);
-        EXPECT_EQ(local_data.createFsPlan, c.after) << (c.bytes ? c.bytes : "(missing)");
+        data.createFsPlan = c.before;
+        ReadCheckSetting(settings, data);
+        EXPECT_EQ(data.createFsPlan, c.after) << (c.bytes ? c.bytes : "(missing)");
     }
 }
 
-TEST_F(StartupTest, FullStartReadsEverySettingsFile) {
-    writeBytes(program.file("url.ini"), "http://rfinder.asalink.net/free/\r\n");
-    const std::string nav = folderLine("nav", true);
-    std::string bytes;
-    for (int i = 0; i < 6; ++i) {
-        bytes += nav + "\r\n";
+// Folders named with letters outside ASCII, as on the pilot's machine.
+TEST_F(StartupTest, FullStartReadsEverySettingsFileSilently) {
+    settings.programFolder = program.file("Skyloom Z\xFCrich");
+    ASSERT_TRUE(createFolder(settings.programFolder));
+    const char* const names[kPathLineCount] = {"Navigationsdaten M\xFCnchen",
+                                               "PMDG Pl\xE4ne",
+                                               "IVAP \x80",
+                                               "FS",
+                                               "LevelD",
+                                               "PSS \xC9t\xE9"};
+    PathLines lines;
+    std::string pathIni;
+    for (int i = 0; i < kPathLineCount; ++i) {
+        lines[i] = folderLine(names[i], true);
+        pathIni += lines[i] + "\r\n";
     }
-    writeBytes(program.file("path.ini"), bytes);
-    writeBytes(program.file("check.ini"), "0\r\n");
-    writeBytes(program.file("AC.dat"), "B738:1:M\r\nB744:1:H\r\n\r\nA320:1:M\r\n");
-    writeBytes(program.file("nav") + kPathSeparator + "fmc_ident.txt",
-               "[Ident]\r\nAIRAC=0705\r\nVALID=2007\r\n");
+    writeBytes(settings.besideProgram("path.ini"), pathIni);
+    writeBytes(settings.besideProgram("url.ini"), kUrl + "\r\nsecond line\r\n");
+    writeBytes(settings.besideProgram("check.ini"), "0\r\n");
+    writeBytes(settings.besideProgram("AC.dat"), "B738:1:M\r\nB744:1:H\r\n");
+    writeBytes(lines[0] + "fmc_ident.txt", "[Ident]\r\nAIRAC=0705\r\nVALID=2007\r\n");
 
     StartupOutcome outcome = ReadStartupSettings(settings, data, prompts);
 
@@ -231,15 +185,90 @@ TEST_F(StartupTest, FullStartReadsEverySettingsFile) {
     EXPECT_TRUE(outcome.pathIniExists);
     EXPECT_TRUE(prompts.inputs.empty());
     EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(settings.routeFinderUrl, kUrl);
+    EXPECT_EQ(pathSettingsOf(settings), lines);
     EXPECT_FALSE(data.createFsPlan);
     EXPECT_EQ(settings.aircraftTable.type[1], "B744");
-    EXPECT_EQ(settings.aircraftTable.type[2], "");
-    EXPECT_EQ(settings.aircraftTable.wakeCategory[3], "M");
-    EXPECT_EQ(settings.airacText, "0705 - 2007");
-    const std::string ending = "0705 - 2007";
-    ASSERT_GE(outcome.windowTitle.size(), ending.size());
-    EXPECT_EQ(outcome.windowTitle.substr(outcome.windowTitle.size() - ending.size()), ending);
-    EXPECT_EQ(outcome.windowTitle.rfind("Skyloom Version ", 0), 0u);
+    EXPECT_EQ(outcome.windowTitle,
+              std::string("Skyloom Version ") + SKYLOOM_VERSION + " - 0705 - 2007");
+    EXPECT_TRUE(std::regex_match(SKYLOOM_VERSION, std::regex("[0-9]+\\.[0-9]+\\.[0-9]+")));
+}
+
+TEST(ProgramFolder, TheExecutablesFolderHoldsTheFilesShippedBesideTheProgram) {
+    Settings settings;
+    settings.programFolder = executableFolder();
+    for (const char* name :
+         {"AC.dat", "B737NG.dat", "B747PMDG.dat", "LevelD767.dat", "PSS777.dat"}) {
+        EXPECT_TRUE(fileExists(settings.besideProgram(name))) << settings.besideProgram(name);
+    }
+    ReadAircraftTable(settings);
+    EXPECT_EQ(settings.aircraftTable.type[0], "B738");
+}
+
+// The value of lines 2 and 3: after the first "=", up to the next "=".
+TEST(AiracText, ValuesOfLinesTwoAndThree) {
+    const struct {
+        const char* bytes;  // nullptr: no fmc_ident.txt
+        const char* expected;
+    } cases[] = {
+        {"[Ident]\r\nAIRAC=0705\r\nVALID=2007\r\n", "0705 - 2007"},
+        {"x\nA=07=05\nB=20=07=x", "07 - 20"},
+        {"x\r\nA=\r\nB= 2007 \r\nmore=lines\r\n", " -  2007 "},
+        // Too short or without the key=value form: nothing to show.
+        {"[Ident]\r\nAIRAC=0705\r\n", ""},
+        {"[Ident]\r\nAIRAC 0705\r\nVALID=2007\r\n", ""},
+        {nullptr, ""},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        if (c.bytes != nullptr) {
+            writeBytes(folder.file("fmc_ident.txt"), c.bytes);
+        }
+        EXPECT_EQ(ReadAiracText(folder.file("fmc_ident.txt")), c.expected)
+            << (c.bytes ? c.bytes : "(missing)");
+    }
+}
+
+using Entry = std::vector<std::string>;  // type, second field, wake category
+
+std::vector<Entry> firstEntries(const std::string& bytes, std::size_t count) {
+    TempFolder folder;
+    writeBytes(folder.file("AC.dat"), bytes);
+    auto table = ReadAircraftTableFile(folder.file("AC.dat"));
+    EXPECT_TRUE(table.has_value());
+    std::vector<Entry> entries;
+    for (std::size_t i = 0; table && i < count; ++i) {
+        entries.push_back({table->type[i], table->mtlText[i], table->wakeCategory[i]});
+    }
+    return entries;
+}
+
+// Line n fills entry n; a blank line keeps its number. Fields are cut at
+// every ":" and kept untrimmed.
+TEST(AircraftTableFile, LineNumberIsEntryNumber) {
+    EXPECT_EQ(firstEntries("B738:1:M\r\nB744:1:H\r\n   \r\nA320:1:M\r\n", 5),
+              (std::vector<Entry>{{"B738", "1", "M"},
+                                  {"B744", "1", "H"},
+                                  {"", "", ""},
+                                  {"A320", "1", "M"},
+                                  {"", "", ""}}));
+    EXPECT_EQ(firstEntries(" B738 : 1 :M \r\nA:B:C:D\nB772\nB772:2\r\n::H\r\n\tDC10:1:H", 6),
+              (std::vector<Entry>{{" B738 ", " 1 ", "M "},
+                                  {"A", "B", "C"},
+                                  {"B772", "", ""},
+                                  {"B772", "2", ""},
+                                  {"", "", "H"},
+                                  {"\tDC10", "1", "H"}}));
+}
+
+TEST(AircraftTableFile, ReadsAtMostFiftyOneLines) {
+    std::string bytes;
+    for (int i = 0; i < 60; ++i) {
+        bytes += "T" + std::to_string(i) + ":x:M\r\n";
+    }
+    EXPECT_EQ(firstEntries(bytes, 51).back(), (Entry{"T50", "x", "M"}));
+    TempFolder folder;
+    EXPECT_FALSE(ReadAircraftTableFile(folder.file("AC.dat")).has_value());
 }
 
 }  // namespace
