@@ -17,9 +17,9 @@
 
 namespace skyloom::ui {
 
-const std::vector<ControlSpec>& mainWindowControls() {
+const std::vector<DesignedControl>& mainWindowControls() {
     using K = ControlKind;
-    static const std::vector<ControlSpec> controls = {
+    static const std::vector<DesignedControl> controls = {
         {"WebBrowser1", K::Browser, "", 97, 0, 14130, 6540},
         {"Command7", K::Button, "->", 75, 6615, 345, 345},
         {"Text1", K::Field, "", 465, 6630, 13755, 345},
@@ -64,9 +64,9 @@ const std::vector<ControlSpec>& mainWindowControls() {
 
 namespace {
 
-QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
-    const QString caption = QString::fromLatin1(spec.caption);
-    switch (spec.kind) {
+QWidget* createControl(const DesignedControl& designed, QWidget* parent) {
+    const QString caption = QString::fromLatin1(designed.caption);
+    switch (designed.kind) {
         case ControlKind::Button: {
             auto* button = new QPushButton(caption, parent);
             button->setAutoDefault(false);
@@ -127,14 +127,14 @@ QWidget* createControl(const ControlSpec& spec, QWidget* parent) {
 }  // namespace
 
 void createMainWindowControls(QWidget* client) {
-    for (const ControlSpec& spec : mainWindowControls()) {
+    for (const DesignedControl& designed : mainWindowControls()) {
         QWidget* parent = client;
-        if (spec.container != nullptr) {
-            parent = client->findChild<QWidget*>(QLatin1String(spec.container));
+        if (designed.container != nullptr) {
+            parent = client->findChild<QWidget*>(QLatin1String(designed.container));
         }
-        QWidget* control = createControl(spec, parent);
-        control->setObjectName(QLatin1String(spec.name));
-        placeTwips(control, spec.left, spec.top, spec.width, spec.height);
+        QWidget* control = createControl(designed, parent);
+        control->setObjectName(QLatin1String(designed.name));
+        placeTwips(control, designed.left, designed.top, designed.width, designed.height);
     }
 }
 

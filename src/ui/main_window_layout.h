@@ -22,7 +22,7 @@ enum class ControlKind {
     Browser
 };
 
-struct ControlSpec {
+struct DesignedControl {
     const char* name;
     ControlKind kind;
     const char* caption;
@@ -37,7 +37,7 @@ struct ControlSpec {
 inline constexpr int kClientWidth = 14325;
 inline constexpr int kClientHeight = 10275;
 
-const std::vector<ControlSpec>& mainWindowControls();
+const std::vector<DesignedControl>& mainWindowControls();
 
 // Creates every control of the table inside `client`, named and placed.
 void createMainWindowControls(QWidget* client);
