@@ -1,7 +1,9 @@
 #pragma once
-// A program folder for the saved-flight and kneeboard tests: performance files
-// beside the program so that choosing an aircraft and the fuel calculation run
-// quietly.
+// Shared by the format tests: a program folder with performance files beside
+// the program, so that choosing an aircraft and the fuel calculation run
+// quietly, and a check of the one message a command showed.
+
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -28,5 +30,19 @@ struct ProgramFixture {
         }
     }
 };
+
+// Exactly one message with this icon, whose text is `text` or, when `whole` is
+// false, contains it (a file name inside an error message).
+inline void expectOneMessage(const ScriptedPrompts& prompts, MessageIcon icon,
+                             const std::string& text, bool whole = true) {
+    ASSERT_EQ(prompts.messages.size(), 1u) << text;
+    EXPECT_EQ(prompts.messages[0].icon, icon) << text;
+    if (whole) {
+        EXPECT_EQ(prompts.messages[0].text, text);
+    } else {
+        EXPECT_NE(prompts.messages[0].text.find(text), std::string::npos)
+            << prompts.messages[0].text;
+    }
+}
 
 }  // namespace skyloom::testing

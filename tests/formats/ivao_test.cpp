@@ -1,17 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
+#include "formats/flight_test_support.h"
 #include "formats/ivao_fields.h"
 #include "formats/ivao_files.h"
 #include "io/file_system.h"
 #include "io/text_util.h"
-#include "support/scripted_prompts.h"
-#include "support/test_paths.h"
 
 namespace skyloom {
 namespace {
 
+using testing::expectOneMessage;
 using testing::readBytes;
 using testing::ScriptedPrompts;
 using testing::TempFolder;
@@ -38,17 +39,11 @@ IvaoFields savedFields() {
     return fields;
 }
 
-class IvaoFilesTest : public ::testing::Test {
+class IvaoFilesTest : public ::testing::Test, public testing::ProgramFixture {
   protected:
-    TempFolder folder;
-    Settings settings;
-    MainWindowData data;
-    ScriptedPrompts prompts;
-    CommandContext context{settings, data, prompts};
     std::string plans;
 
     void SetUp() override {
-        settings.programFolder = folder.path();
         plans = folder.file("IVAP") + kSep;
         settings.pathIvapPlans = plans;
         ASSERT_TRUE(createFolder(plans));
@@ -56,13 +51,9 @@ class IvaoFilesTest : public ::testing::Test {
     std::string ivaoTxt() const { return folder.file("ivao.txt"); }
 };
 
-TEST_F(IvaoFilesTest, IvaoTxtHoldsOneLinePerField) {
+TEST_F(IvaoFilesTest, IvaoTxtHoldsOneLinePerFieldAndBecomesThePlanFile) {
     ASSERT_TRUE(WriteIvaoTxt(settings, savedFields()).ok);
     EXPECT_EQ(readBytes(ivaoTxt()), readBytes(golden("ivao_saved.txt")));
-}
-
-TEST_F(IvaoFilesTest, PresetNameTurnsIvaoTxtIntoThePlanFile) {
-    writeBytes(ivaoTxt(), readBytes(golden("ivao_saved.txt")));
     prompts.inputAnswers.push_back(std::string("TEMP"));
 
     IvaoPlanResult result = MakeIvaoPlan(context);
@@ -74,70 +65,60 @@ TEST_F(IvaoFilesTest, PresetNameTurnsIvaoTxtIntoThePlanFile) {
     EXPECT_EQ(result.status, IvaoPlanStatus::Written);
     EXPECT_EQ(result.path, plans + "TEMP.fpl");
     EXPECT_EQ(readBytes(plans + "TEMP.fpl"), readBytes(golden("ivao_saved.fpl")));
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, "IVAO-Flightplan was generated");
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Information);
+    expectOneMessage(prompts, MessageIcon::Information, "IVAO-Flightplan was generated");
     EXPECT_EQ(prompts.messages[0].title, "Information");
 }
 
-TEST_F(IvaoFilesTest, MissingOrShortIvaoTxtLeavesWhatWasWritten) {
+// A missing or short ivao.txt leaves what was written so far; no name, an
+// unsafe name or a missing plans folder writes nothing.
+TEST_F(IvaoFilesTest, PlansThatGoWrong) {
+    const std::string missingFolder = folder.file("missing") + kSep;
     struct Case {
-        const char* name;
         const char* ivaoTxt;  // nullptr: no ivao.txt
-        std::string expectedPlan;
+        std::optional<std::string> answer;
+        bool plansFolder;
+        IvaoPlanStatus status;
+        std::size_t messages;
+        std::optional<std::string> plan;  // nullopt: no plan file
     };
     const Case cases[] = {
-        {"missing", nullptr, ""},
-        {"five lines", "ivao_short.txt", readBytes(golden("ivao_short.fpl"))},
+        {nullptr, "DLH400", true, IvaoPlanStatus::Failed, 1, ""},
+        {"ivao_short.txt", "DLH400", true, IvaoPlanStatus::Failed, 1,
+         readBytes(golden("ivao_short.fpl"))},
+        {"ivao_saved.txt", std::nullopt, true, IvaoPlanStatus::Cancelled, 0, std::nullopt},
+        {"ivao_saved.txt", "", true, IvaoPlanStatus::Cancelled, 0, std::nullopt},
+        {"ivao_saved.txt", ".." + kSep + "escape", true, IvaoPlanStatus::Refused, 1, std::nullopt},
+        {"ivao_saved.txt", "sub" + kSep + "plan", true, IvaoPlanStatus::Refused, 1, std::nullopt},
+        {"ivao_saved.txt", "sub/plan", true, IvaoPlanStatus::Refused, 1, std::nullopt},
+        {"ivao_saved.txt", "DLH400", false, IvaoPlanStatus::Failed, 1, std::nullopt},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        prompts.messages.clear();
+        SCOPED_TRACE(c.answer.value_or("(cancelled)"));
+        std::filesystem::remove_all(toNativePath(plans));
         std::filesystem::remove(toNativePath(ivaoTxt()));
+        ASSERT_TRUE(createFolder(plans));
+        settings.pathIvapPlans = c.plansFolder ? plans : missingFolder;
         if (c.ivaoTxt != nullptr) {
             writeBytes(ivaoTxt(), readBytes(golden(c.ivaoTxt)));
         }
-        EXPECT_EQ(MakeIvaoPlanNamed(context, "DLH400").status, IvaoPlanStatus::Failed);
-        ASSERT_TRUE(fileExists(plans + "DLH400.fpl"));
-        EXPECT_EQ(readBytes(plans + "DLH400.fpl"), c.expectedPlan);
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_EQ(prompts.messages[0].title, "Error");
-        EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Critical);
-        EXPECT_FALSE(prompts.messages[0].text.empty());
-    }
-}
+        prompts = {};
+        prompts.inputAnswers = {c.answer};
 
-TEST_F(IvaoFilesTest, NoNameNoFolderOrAForeignFolderWritesNothing) {
-    writeBytes(ivaoTxt(), readBytes(golden("ivao_saved.txt")));
-    struct Case {
-        const char* name;
-        std::optional<std::string> answer;
-        IvaoPlanStatus status;
-        std::size_t messages;
-    };
-    const Case cases[] = {
-        {"cancelled", std::nullopt, IvaoPlanStatus::Cancelled, 0},
-        {"empty", std::string(), IvaoPlanStatus::Cancelled, 0},
-        {"up a folder", std::string("..") + kSep + "escape", IvaoPlanStatus::Refused, 1},
-        {"into a folder", std::string("sub") + kSep + "plan", IvaoPlanStatus::Refused, 1},
-        {"other separator", std::string("sub/plan"), IvaoPlanStatus::Refused, 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        prompts.messages.clear();
-        prompts.inputAnswers.push_back(c.answer);
         EXPECT_EQ(MakeIvaoPlan(context).status, c.status);
-        EXPECT_EQ(prompts.messages.size(), c.messages);
-    }
-    EXPECT_TRUE(std::filesystem::is_empty(toNativePath(plans)));
-    EXPECT_FALSE(fileExists(folder.file("escape.fpl")));
 
-    settings.pathIvapPlans = folder.file("missing") + kSep;
-    prompts.messages.clear();
-    EXPECT_EQ(MakeIvaoPlanNamed(context, "TEMP").status, IvaoPlanStatus::Failed);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].title, "Error");
-    EXPECT_FALSE(fileExists(settings.pathIvapPlans + "TEMP.fpl"));
+        ASSERT_EQ(prompts.messages.size(), c.messages);
+        if (c.status == IvaoPlanStatus::Failed) {
+            EXPECT_EQ(prompts.messages[0].title, "Error");
+            EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Critical);
+        }
+        if (c.plan) {
+            EXPECT_EQ(readBytes(plans + "DLH400.fpl"), *c.plan);
+        } else {
+            EXPECT_TRUE(std::filesystem::is_empty(toNativePath(plans)));
+        }
+        EXPECT_FALSE(fileExists(folder.file("escape.fpl")));
+        EXPECT_FALSE(fileExists(missingFolder + "DLH400.fpl"));
+    }
 }
 
 TEST(LoadIvaoDefaults, RestoresLineNIntoFieldNExceptTheAirports) {
@@ -211,19 +192,6 @@ TEST(GetFlightData, RouteBetweenTheAirports) {
     }
 }
 
-TEST(GetFlightData, EmptyRouteIsReported) {
-    ScriptedPrompts prompts;
-    MainWindowData data;
-    IvaoFields fields = NewIvaoFields();
-    fields.field(kIvaoRoute) = "TYPED";
-    data.route = "   ";
-    GetFlightData(prompts, data, fields);
-    EXPECT_EQ(fields.field(kIvaoRoute), "");
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, "No Route available");
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::None);
-}
-
 AircraftTable sampleTable() {
     AircraftTable table;
     const char* rows[][3] = {{"B737", "B737/M", "M"},
@@ -238,6 +206,8 @@ AircraftTable sampleTable() {
     return table;
 }
 
+// The main window's aircraft picks its AC.dat entry; the list stops at the
+// first blank type.
 TEST(IvaoAircraft, OpeningPreselectsTheMainWindowsAircraft) {
     TempFolder folder;
     Settings settings;
@@ -245,37 +215,13 @@ TEST(IvaoAircraft, OpeningPreselectsTheMainWindowsAircraft) {
     settings.aircraftTable = sampleTable();
     writeBytes(settings.besideProgram("ivao.txt"), readBytes(golden("ivao_saved.txt")));
     MainWindowData data;
-    data.route = "EDDF ABC DEF KJFK ";
-    data.cruiseAltitude = "9500";
-
-    struct Case {
-        Aircraft aircraft;
-        const char* type;
-        const char* mtl;
-        const char* wake;
-    };
-    const Case cases[] = {
-        {Aircraft::Pmdg737, "B737", "B737/M", "M"},
-        {Aircraft::LevelD767, "B763", "B763/H", "H"},
-        {Aircraft::Pss777, "B772", "B772/H", ""},  // "Q" is no wake category
-    };
-    for (const Case& c : cases) {
-        data.aircraft = c.aircraft;
-        IvaoFields fields = OpenIvaoFields(settings, data);
-        EXPECT_EQ(fields.field(kIvaoAircraftType), c.type);
-        EXPECT_EQ(fields.field(kIvaoMtlAircraft), c.mtl);
-        EXPECT_EQ(fields.field(kIvaoWakeCategory), c.wake);
-    }
+    data.aircraft = Aircraft::Pss777;
     IvaoFields fields = OpenIvaoFields(settings, data);
-    EXPECT_EQ(fields.field(kIvaoDeparture), "EDDF");
-    EXPECT_EQ(fields.field(kIvaoDestination), "KJFK");
-    EXPECT_EQ(fields.field(kIvaoAlternate), "");
-    EXPECT_EQ(fields.field(kIvaoLevel), "095");
-    EXPECT_EQ(fields.field(kIvaoLevelType), "F");
-    EXPECT_EQ(fields.field(1), "DLH400");
+    EXPECT_EQ(fields.field(kIvaoAircraftType), "B772");
+    EXPECT_EQ(fields.field(kIvaoMtlAircraft), "B772/H");
+    EXPECT_EQ(fields.field(kIvaoWakeCategory), "");  // "Q" is no wake category
 
-    // The list stops at the first blank type: only entry 0 is listed.
-    settings.aircraftTable.type[1].clear();
+    settings.aircraftTable.type[1].clear();  // only entry 0 is listed
     data.aircraft = Aircraft::LevelD767;
     fields = OpenIvaoFields(settings, data);
     EXPECT_EQ(fields.field(kIvaoAircraftType), "");

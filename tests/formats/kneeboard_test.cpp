@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "formats/flight_test_support.h"
 #include "io/file_system.h"
@@ -10,6 +11,7 @@
 namespace skyloom {
 namespace {
 
+using testing::expectOneMessage;
 using testing::ProgramFixture;
 using testing::readBytes;
 using testing::testDataPath;
@@ -47,16 +49,19 @@ class KneeboardTest : public ::testing::Test, public ProgramFixture {
 };
 
 TEST(KneeboardFile, RootBeforeFmcwpInAnyLetterCase) {
-    const std::string sep(1, kPathSeparator);
-    EXPECT_EQ(KneeboardFile("C:" + sep + "FS9" + sep + "FMCWP" + sep),
-              "C:" + sep + "FS9" + sep + "aircraft" + sep + "kneeboard_keys.htm");
-    EXPECT_EQ(KneeboardFile("D:" + sep + "Sim" + sep + "fmcwp" + sep + "navdata" + sep),
-              "D:" + sep + "Sim" + sep + "aircraft" + sep + "kneeboard_keys.htm");
-    EXPECT_EQ(KneeboardFile("E:" + sep + "FMCWP" + sep + "fmcwp" + sep),
-              "E:" + sep + "aircraft" + sep + "kneeboard_keys.htm");  // the first FMCWP
-    EXPECT_FALSE(KneeboardFile("D:" + sep + "Navigraph" + sep).has_value());
-    EXPECT_EQ(KneeboardBackupFile("x" + sep + "kneeboard_keys.htm"),
-              "x" + sep + "kneeboard_keys.original");
+    const std::string page = kSep + "aircraft" + kSep + "kneeboard_keys.htm";
+    const std::pair<std::string, std::optional<std::string>> cases[] = {
+        {"C:" + kSep + "FS9" + kSep + "FMCWP" + kSep, "C:" + kSep + "FS9" + page},
+        {"D:" + kSep + "Sim" + kSep + "fmcwp" + kSep + "navdata" + kSep,
+         "D:" + kSep + "Sim" + page},
+        {"E:" + kSep + "FMCWP" + kSep + "fmcwp" + kSep, "E:" + page},  // the first FMCWP
+        {"D:" + kSep + "Navigraph" + kSep, std::nullopt},
+    };
+    for (const auto& [navData, expected] : cases) {
+        EXPECT_EQ(KneeboardFile(navData), expected) << navData;
+    }
+    EXPECT_EQ(KneeboardBackupFile("x" + kSep + "kneeboard_keys.htm"),
+              "x" + kSep + "kneeboard_keys.original");
 }
 
 TEST_F(KneeboardTest, FirstAndSecondRunWriteTheSamePage) {
@@ -67,9 +72,7 @@ TEST_F(KneeboardTest, FirstAndSecondRunWriteTheSamePage) {
         EXPECT_EQ(WriteKneeboardPage(context), KneeboardStatus::Written);
         EXPECT_EQ(readBytes(backup), original);
         EXPECT_EQ(readBytes(page), readBytes(golden("kneeboard_expected.htm")));
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_EQ(prompts.messages[0].text, "Finished");
-        EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Information);
+        expectOneMessage(prompts, MessageIcon::Information, "Finished");
     }
 }
 
@@ -80,10 +83,8 @@ TEST_F(KneeboardTest, EmptyPrintTextNeedsAYes) {
     prompts.messageAnswers = {MessageAnswer::No, MessageAnswer::Yes};
 
     EXPECT_EQ(WriteKneeboardPage(context), KneeboardStatus::Cancelled);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, "No Data in Print-Textbox, copy anyway ?");
+    expectOneMessage(prompts, MessageIcon::Question, "No Data in Print-Textbox, copy anyway ?");
     EXPECT_EQ(prompts.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Question);
     EXPECT_EQ(readBytes(page), original);
     EXPECT_FALSE(fileExists(backup));
 
@@ -98,15 +99,14 @@ TEST_F(KneeboardTest, MissingFolderOrPageIsReportedAndNothingChanges) {
     const std::string original = readBytes(page);
     settings.pathNavData = folder.file("Navigraph") + kSep;
     EXPECT_EQ(WriteKneeboardPage(context), KneeboardStatus::Failed);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_NE(prompts.messages[0].text.find(settings.pathNavData), std::string::npos);
+    expectOneMessage(prompts, MessageIcon::Critical, settings.pathNavData, false);
+    EXPECT_EQ(readBytes(page), original);
 
     settings.pathNavData = simulator + "FMCWP" + kSep;
     std::filesystem::remove(toNativePath(page));
     prompts.messages.clear();
     EXPECT_EQ(WriteKneeboardPage(context), KneeboardStatus::Failed);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_NE(prompts.messages[0].text.find(page), std::string::npos);
+    expectOneMessage(prompts, MessageIcon::Critical, page, false);
     EXPECT_FALSE(fileExists(page));
     EXPECT_FALSE(fileExists(backup));
 }

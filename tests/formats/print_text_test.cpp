@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/scripted_prompts.h"
+#include "formats/flight_test_support.h"
 
 namespace skyloom {
 namespace {
@@ -94,9 +94,7 @@ TEST_F(PrintPlanTest, EmptyPrintTextIsRefused) {
     EXPECT_TRUE(PrintPlanLines(context).has_value());
     data.printText = "   ";
     EXPECT_FALSE(PrintPlanLines(context).has_value());
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, "Nothing to print!");
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Information);
+    testing::expectOneMessage(prompts, MessageIcon::Information, "Nothing to print!");
 }
 
 TEST_F(PrintPlanTest, LinesInPrintOrderAndTheTextChangedInPlace) {
@@ -133,9 +131,8 @@ TEST_F(PrintPlanTest, RewrapFailureShowsNumberAndDescription) {
     data.printText = original;
     EXPECT_FALSE(PrintPlanLines(context).has_value());
     EXPECT_EQ(data.printText, original);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text.substr(0, 4), "5 - ");
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Critical);
+    testing::expectOneMessage(prompts, MessageIcon::Critical, "5 - ", false);
+    EXPECT_EQ(prompts.messages[0].text.find("5 - "), 0u);
 }
 
 }  // namespace

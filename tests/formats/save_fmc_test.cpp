@@ -7,13 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "formats/flight_test_support.h"
 #include "io/file_system.h"
-#include "support/scripted_prompts.h"
-#include "support/test_paths.h"
 
 namespace skyloom {
 namespace {
@@ -75,20 +75,21 @@ TEST_F(SaveFmc, WritesTheFilesOfTheChoice) {
         bool onlyFsPlan;
         const char* typed;
         std::vector<std::pair<const TempFolder*, const char*>> files;  // in the order written
+        bool emptyLists;
     };
     const Case cases[] = {
-        {Aircraft::Pmdg737, false, false, "eddf-egll", {{&pmdg, "737-EDDF-EGLL.rte"}}},
-        {Aircraft::Pmdg747, true, false, "NAME", {{&pmdg, "747-NAME.rte"}, {&fs, "NAME.pln"}}},
-        {Aircraft::LevelD767, false, false, "Name", {{&levelD, "NAME.rte"}}},
-        {Aircraft::Pss777, true, false, "e-e", {{&pss, "E-E.b2r"}, {&fs, "E-E.pln"}}},
-        {Aircraft::Pss777, true, true, "name", {{&fs, "NAME.pln"}}},
+        {Aircraft::Pmdg737, false, false, "eddf-egll", {{&pmdg, "737-EDDF-EGLL.rte"}}, false},
+        {Aircraft::Pss777, true, false, "e-e", {{&pss, "E-E.b2r"}, {&fs, "E-E.pln"}}, false},
+        {Aircraft::Pss777, true, true, "name", {{&fs, "NAME.pln"}}, false},
+        {Aircraft::Pmdg737, true, false, "x", {{&pmdg, "737-X.rte"}, {&fs, "X.pln"}}, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         data.aircraft = c.aircraft;
         data.createFsPlan = c.createFsPlan;
         data.onlyFsPlan = c.onlyFsPlan;
-        prompts.inputs.clear();
+        data.fmcLines = c.emptyLists ? Lines{} : kFmcLines;
+        data.planLines = c.emptyLists ? Lines{} : kPlanLines;
 
         SaveFmcResult result = save(std::string(c.typed));
 
@@ -97,19 +98,19 @@ TEST_F(SaveFmc, WritesTheFilesOfTheChoice) {
         for (const auto& [folder, name] : c.files) {
             expected.push_back(folder->file(name));
             EXPECT_EQ(readBytes(folder->file(name)),
-                      joinCrLf(folder == &fs ? kPlanLines : kFmcLines));
+                      c.emptyLists ? "" : joinCrLf(folder == &fs ? kPlanLines : kFmcLines));
         }
         EXPECT_EQ(result.written, expected);
         EXPECT_EQ(filesWritten(), expected.size());
-        ASSERT_EQ(prompts.inputs.size(), 1u);
-        EXPECT_EQ(prompts.inputs[0].prompt, "Dateiname:");
-        EXPECT_EQ(prompts.inputs[0].title, "Save Flightplan");
         EXPECT_EQ(prompts.messageTexts(), Lines{"Flightplan(s) saved!"});
         EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Information);
         for (const std::string& path : expected) {
             std::filesystem::remove(toNativePath(path));
         }
     }
+    ASSERT_EQ(prompts.inputs.size(), std::size(cases));
+    EXPECT_EQ(prompts.inputs[0].prompt, "Dateiname:");
+    EXPECT_EQ(prompts.inputs[0].title, "Save Flightplan");
 }
 
 TEST_F(SaveFmc, OnlyTheFirstCruisingAltitudeLineIsRefreshedAndOnlyWithThePlan) {
@@ -163,20 +164,8 @@ TEST_F(SaveFmc, MissingFolderIsReportedWithItsPath) {
     result = save(std::string("OTHER"));
     EXPECT_TRUE(result.failed);
     EXPECT_TRUE(result.written.empty());
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_NE(prompts.messages[0].text.find(missing), std::string::npos);
+    testing::expectOneMessage(prompts, MessageIcon::Critical, missing, false);
     EXPECT_FALSE(folderExists(missing));
-}
-
-TEST_F(SaveFmc, EmptyListsGiveEmptyFiles) {
-    data.aircraft = Aircraft::Pmdg737;
-    data.createFsPlan = true;
-    data.fmcLines.clear();
-    data.planLines.clear();
-    EXPECT_FALSE(save(std::string("NAME")).failed);
-    EXPECT_TRUE(fileExists(pmdg.file("737-NAME.rte")));
-    EXPECT_TRUE(fileExists(fs.file("NAME.pln")));
-    EXPECT_EQ(readBytes(pmdg.file("737-NAME.rte")) + readBytes(fs.file("NAME.pln")), "");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "formats/flight_test_support.h"
 #include "io/file_system.h"
@@ -10,6 +11,7 @@
 namespace skyloom {
 namespace {
 
+using testing::expectOneMessage;
 using testing::ProgramFixture;
 using testing::readBytes;
 using testing::testDataPath;
@@ -81,7 +83,6 @@ TEST_F(SavedFlightTest, SaveProposesTheNameInTheFlightsFolderAndAppendsTheExtens
     EXPECT_EQ(dialog.initialFolder, flights() + kSep);
     EXPECT_EQ(dialog.proposedName, "747-EDDF-KJFK");
     EXPECT_TRUE(dialog.warnOnOverwrite);
-    EXPECT_TRUE(folderExists(flights()));
     EXPECT_EQ(result.status, SaveFlightStatus::Written);
     EXPECT_EQ(result.path, flights() + kSep + "747-EDDF-KJFK.fp");
     EXPECT_EQ(readBytes(result.path), readBytes(golden("flight_747_eddf_kjfk.fp")));
@@ -89,22 +90,17 @@ TEST_F(SavedFlightTest, SaveProposesTheNameInTheFlightsFolderAndAppendsTheExtens
 }
 
 TEST(ProposedFlightName, PrefixFirstAndLastFourCharacters) {
-    struct Case {
-        Aircraft aircraft;
-        std::string route;
-        std::string expected;
-    };
-    const Case cases[] = {
+    const std::tuple<Aircraft, const char*, const char*> cases[] = {
         {Aircraft::Pmdg747, "EDDF ABC UL610 DEF KJFK ", "747-EDDF-KJFK"},
         {Aircraft::Pmdg737, "  LOWW LOWI", "737-LOWW-LOWI"},
         {Aircraft::LevelD767, "ED", "767-ED-ED"},
         {Aircraft::Pss777, "EDD", "777-EDD-EDD"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [aircraft, route, expected] : cases) {
         MainWindowData data;
-        data.aircraft = c.aircraft;
-        data.route = c.route;
-        EXPECT_EQ(ProposedFlightName(data), c.expected) << c.route;
+        data.aircraft = aircraft;
+        data.route = route;
+        EXPECT_EQ(ProposedFlightName(data), expected) << route;
     }
 }
 
@@ -141,12 +137,10 @@ TEST_F(SavedFlightTest, EmptyPrintTextIsSavedOnlyAfterYes) {
 
     EXPECT_EQ(SaveFlight(context).status, SaveFlightStatus::Refused);
     EXPECT_TRUE(prompts.saveDialogs.empty());
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text,
-              "You didn't copy the Flight-Data from the browser\r\nto the print-window!\r\nSave "
-              "anyway?");
+    expectOneMessage(prompts, MessageIcon::Question,
+                     "You didn't copy the Flight-Data from the browser\r\nto the print-window!\r\n"
+                     "Save anyway?");
     EXPECT_EQ(prompts.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Question);
 
     // Yes: the dialog, which is cancelled, so nothing is written.
     EXPECT_EQ(SaveFlight(context).status, SaveFlightStatus::Cancelled);
@@ -157,11 +151,8 @@ TEST_F(SavedFlightTest, EmptyPrintTextIsSavedOnlyAfterYes) {
 TEST_F(SavedFlightTest, FailedSaveNamesTheFile) {
     data = sampleFlight();
     const std::string path = folder.file("no such folder") + kSep + "x.fp";
-    SaveFlightResult result = SaveFlightTo(context, path);
-    EXPECT_EQ(result.status, SaveFlightStatus::Failed);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Critical);
-    EXPECT_NE(prompts.messages[0].text.find(path), std::string::npos);
+    EXPECT_EQ(SaveFlightTo(context, path).status, SaveFlightStatus::Failed);
+    expectOneMessage(prompts, MessageIcon::Critical, path, false);
 }
 
 TEST_F(SavedFlightTest, PrintTextAndRunwaysComeBackExactly) {
@@ -175,10 +166,18 @@ TEST_F(SavedFlightTest, PrintTextAndRunwaysComeBackExactly) {
 }
 
 TEST_F(SavedFlightTest, LoadOffersTheFlightsFolderAndRestoresTheFile) {
-    ASSERT_TRUE(createFolder(flights()));
     data = shownBeforeLoad();
-    prompts.openAnswers.push_back(golden("flight_747_eddf_kjfk.fp"));
+    EXPECT_EQ(LoadFlight(context), LoadFlightStatus::Cancelled);  // no flights folder yet
+    expectOneMessage(prompts, MessageIcon::Information, "No saved Flightplans found");
+    EXPECT_TRUE(prompts.openDialogs.empty());
 
+    ASSERT_TRUE(createFolder(flights()));
+    EXPECT_EQ(LoadFlight(context), LoadFlightStatus::Cancelled);  // the dialog is cancelled
+    expectRestored(shownBeforeLoad(), data);
+    EXPECT_FALSE(data.saveEnabled);
+
+    prompts = {};
+    prompts.openAnswers.push_back(golden("flight_747_eddf_kjfk.fp"));
     EXPECT_EQ(LoadFlight(context), LoadFlightStatus::Loaded);
 
     ASSERT_EQ(prompts.openDialogs.size(), 1u);
@@ -191,21 +190,6 @@ TEST_F(SavedFlightTest, LoadOffersTheFlightsFolderAndRestoresTheFile) {
     EXPECT_TRUE(data.saveEnabled);
     EXPECT_FALSE(data.fuel[0].empty());  // emptied by the aircraft choice, then calculated
     EXPECT_TRUE(prompts.messages.empty());
-}
-
-TEST_F(SavedFlightTest, LoadWithoutFlightsFolderOrWithCancelChangesNothing) {
-    data = shownBeforeLoad();
-    EXPECT_EQ(LoadFlight(context), LoadFlightStatus::Cancelled);
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0].text, "No saved Flightplans found");
-    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Information);
-    EXPECT_TRUE(prompts.openDialogs.empty());
-
-    ASSERT_TRUE(createFolder(flights()));
-    EXPECT_EQ(LoadFlight(context), LoadFlightStatus::Cancelled);
-    EXPECT_EQ(prompts.openDialogs.size(), 1u);
-    expectRestored(shownBeforeLoad(), data);
-    EXPECT_FALSE(data.saveEnabled);
 }
 
 TEST_F(SavedFlightTest, DamagedFilesLoadWhatTheyCan) {
@@ -302,9 +286,7 @@ TEST_F(SavedFlightTest, ForeignOrUnreadableFilesChangeNothing) {
 
         expectRestored(shownBeforeLoad(), data);
         EXPECT_FALSE(data.saveEnabled);
-        ASSERT_EQ(prompts.messages.size(), 1u);
-        EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Critical);
-        EXPECT_NE(prompts.messages[0].text.find(path), std::string::npos);
+        expectOneMessage(prompts, MessageIcon::Critical, path, false);
     }
 }
 

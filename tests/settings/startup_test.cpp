@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <regex>
 #include <vector>
 
@@ -44,54 +45,43 @@ class StartupTest : public ::testing::Test {
         return program.file(name) + kPathSeparator;
     }
 
-    void expectRetryMessages(std::size_t count) {
-        ASSERT_EQ(prompts.messages.size(), count);
-        for (const MessageBox& box : prompts.messages) {
-            EXPECT_EQ(box.text, "wrong input! retry!");
-            EXPECT_EQ(box.buttons, MessageButtons::OkCancel);
-            EXPECT_EQ(box.icon, MessageIcon::Information);
-            EXPECT_EQ(box.title, "");
-        }
-    }
-
     TempFolder program;
     Settings settings;
     MainWindowData data;
     ScriptedPrompts prompts;
 };
 
-TEST_F(StartupTest, FirstStartAsksUntilTheBuiltInAddressIsTypedInAnyLetterCase) {
-    prompts.inputAnswers = {std::string("http://rfinder.asalink.net/paid/"), std::nullopt,
-                            std::string("HTTP://RFinder.ASALINK.net/FREE/")};
-    StartupOutcome outcome = ReadStartupSettings(settings, data, prompts);
-
-    EXPECT_FALSE(outcome.endProgram);
-    EXPECT_FALSE(outcome.pathIniExists);
-    ASSERT_EQ(prompts.inputs.size(), 3u);
-    for (const InputBox& box : prompts.inputs) {
-        EXPECT_EQ(box.title, "Initialize");
-        EXPECT_EQ(box.prompt, "Fill in the following path:\r\n\r\n" + kUrl + "\r\n");
-        EXPECT_EQ(box.preset, "");
-    }
-    // One retry message per wrong answer, the cancelled box included.
-    expectRetryMessages(2);
-    EXPECT_EQ(settings.routeFinderUrl, "HTTP://RFinder.ASALINK.net/FREE/");
-    EXPECT_EQ(readBytes(program.file("url.ini")), "HTTP://RFinder.ASALINK.net/FREE/\r\n");
-    // Defaults stand without the other files.
-    EXPECT_TRUE(data.createFsPlan);
-    EXPECT_EQ(settings.aircraftTable.type[0], "");
-    EXPECT_EQ(outcome.windowTitle, std::string("Skyloom Version ") + SKYLOOM_VERSION + " - ");
-}
-
-TEST_F(StartupTest, CancelInTheRetryMessageEndsTheProgramBeforeAnythingElseIsRead) {
-    prompts.inputAnswers = {std::string("http://rfinder.asalink.net/free")};
-    prompts.messageAnswers = {MessageAnswer::Cancel};
+// Asked until the address is typed in any letter case, one retry message per
+// wrong answer (the cancelled box included); Cancel there ends the program
+// before anything else is read.
+TEST_F(StartupTest, FirstStartAsksForTheBuiltInAddress) {
     writeBytes(program.file("check.ini"), "0\r\n");
+    prompts.inputAnswers = {std::string("http://rfinder.asalink.net/free"), std::nullopt,
+                            std::string("HTTP://RFinder.ASALINK.net/FREE/")};
+    prompts.messageAnswers = {MessageAnswer::Ok, MessageAnswer::Cancel};
     EXPECT_TRUE(ReadStartupSettings(settings, data, prompts).endProgram);
-    EXPECT_EQ(prompts.inputs.size(), 1u);
-    expectRetryMessages(1);
+    EXPECT_EQ(prompts.inputs.size(), 2u);
     EXPECT_FALSE(fileExists(program.file("url.ini")));
     EXPECT_TRUE(data.createFsPlan);
+
+    prompts = {};
+    prompts.inputAnswers = {std::nullopt, std::string("HTTP://RFinder.ASALINK.net/FREE/")};
+    StartupOutcome outcome = ReadStartupSettings(settings, data, prompts);
+    EXPECT_FALSE(outcome.endProgram);
+    EXPECT_FALSE(outcome.pathIniExists);
+    ASSERT_EQ(prompts.inputs.size(), 2u);
+    EXPECT_EQ(prompts.inputs[1].title, "Initialize");
+    EXPECT_EQ(prompts.inputs[1].prompt, "Fill in the following path:\r\n\r\n" + kUrl + "\r\n");
+    EXPECT_EQ(prompts.inputs[1].preset, "");
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0].text, "wrong input! retry!");
+    EXPECT_EQ(prompts.messages[0].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(settings.routeFinderUrl, "HTTP://RFinder.ASALINK.net/FREE/");
+    EXPECT_EQ(readBytes(program.file("url.ini")), "HTTP://RFinder.ASALINK.net/FREE/\r\n");
+    EXPECT_FALSE(data.createFsPlan);                // check.ini is read after the address
+    EXPECT_EQ(settings.aircraftTable.type[0], "");  // defaults stand without AC.dat
+    EXPECT_EQ(outcome.windowTitle, std::string("Skyloom Version ") + SKYLOOM_VERSION + " - ");
 }
 
 // A line that names no folder gets its message, then comes the summary; the
@@ -244,7 +234,7 @@ std::vector<Entry> firstEntries(const std::string& bytes, std::size_t count) {
 }
 
 // Line n fills entry n; a blank line keeps its number. Fields are cut at
-// every ":" and kept untrimmed.
+// every ":" and kept untrimmed. At most 51 lines are read.
 TEST(AircraftTableFile, LineNumberIsEntryNumber) {
     EXPECT_EQ(firstEntries("B738:1:M\r\nB744:1:H\r\n   \r\nA320:1:M\r\n", 5),
               (std::vector<Entry>{{"B738", "1", "M"},
@@ -259,14 +249,11 @@ TEST(AircraftTableFile, LineNumberIsEntryNumber) {
                                   {"B772", "2", ""},
                                   {"", "", "H"},
                                   {"\tDC10", "1", "H"}}));
-}
-
-TEST(AircraftTableFile, ReadsAtMostFiftyOneLines) {
-    std::string bytes;
+    std::string sixty;
     for (int i = 0; i < 60; ++i) {
-        bytes += "T" + std::to_string(i) + ":x:M\r\n";
+        sixty += "T" + std::to_string(i) + ":x:M\r\n";
     }
-    EXPECT_EQ(firstEntries(bytes, 51).back(), (Entry{"T50", "x", "M"}));
+    EXPECT_EQ(firstEntries(sixty, 51).back(), (Entry{"T50", "x", "M"}));
     TempFolder folder;
     EXPECT_FALSE(ReadAircraftTableFile(folder.file("AC.dat")).has_value());
 }
