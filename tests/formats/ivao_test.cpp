@@ -171,27 +171,18 @@ TEST(GetFlightData, RouteBetweenTheAirports) {
     }
 }
 
-AircraftTable sampleTable() {
-    AircraftTable table;
-    const char* rows[][3] = {{"B737", "B737/M", "M"},
-                             {"B744", "B744/H", "H"},
-                             {"B763", "B763/H", "H"},
-                             {"B772", "B772/H", "Q"}};
-    for (std::size_t i = 0; i < 4; ++i) {
-        table.type[i] = rows[i][0];
-        table.mtlText[i] = rows[i][1];
-        table.wakeCategory[i] = rows[i][2];
-    }
-    return table;
-}
-
 // The main window's aircraft picks its AC.dat entry; the list stops at the
 // first blank type.
 TEST(IvaoAircraft, OpeningPreselectsTheMainWindowsAircraft) {
     TempFolder folder;
     Settings settings;
     settings.programFolder = folder.path();
-    settings.aircraftTable = sampleTable();
+    for (std::size_t i = 0; i < 3; ++i) {
+        settings.aircraftTable.type[i] = "B74" + std::to_string(i);
+    }
+    settings.aircraftTable.type[3] = "B772";
+    settings.aircraftTable.mtlText[3] = "B772/H";
+    settings.aircraftTable.wakeCategory[3] = "Q";
     writeBytes(settings.besideProgram("ivao.txt"), readBytes(golden("ivao_saved.txt")));
     MainWindowData data;
     data.aircraft = Aircraft::Pss777;

@@ -7,8 +7,6 @@
 namespace skyloom {
 namespace {
 
-using testing::ScriptedPrompts;
-
 // n copies of "ABCDEFGHI " followed by `tail`: blanks at characters 10, 20, ...
 std::string routeLine(int groups, const std::string& tail) {
     std::string line;
@@ -71,13 +69,8 @@ TEST(RewrapRouteLine, WrapsTheLineAfterTheSeparator) {
     }
 }
 
-class PrintPlanTest : public ::testing::Test {
+class PrintPlanTest : public ::testing::Test, public testing::ProgramFixture {
   protected:
-    Settings settings;
-    MainWindowData data;
-    ScriptedPrompts prompts;
-    CommandContext context{settings, data, prompts};
-
     void SetUp() override {
         data.aircraft = Aircraft::Pss777;
         data.cruiseAltitude = "35000";

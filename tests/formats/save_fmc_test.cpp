@@ -156,8 +156,7 @@ TEST_F(SaveFmc, MissingFolderIsReportedWithItsPath) {
     // The FMC file written first stays.
     EXPECT_TRUE(result.failed);
     EXPECT_EQ(result.written, Lines{levelD.file("NAME.rte")});
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_NE(prompts.messages[0].text.find(missing), std::string::npos);
+    testing::expectOneMessage(prompts, MessageIcon::Critical, missing, false);
 
     settings.pathLevelDPlans = missing + kPathSeparator;
     result = save(std::string("OTHER"));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <tuple>
 
 #include "formats/flight_test_support.h"
@@ -257,27 +258,18 @@ TEST_F(SavedFlightTest, DamagedFilesLoadWhatTheyCan) {
 }
 
 TEST_F(SavedFlightTest, ForeignOrUnreadableFilesChangeNothing) {
-    const std::string garbage("PK\x03\x04\x00\xff\xfe[ROUTE\x00]\x01\x02", 16);
-    struct Case {
-        const char* name;
-        std::string bytes;  // empty: no file at all
-        std::size_t repeat;
+    const std::pair<const char*, std::optional<std::string>> cases[] = {
+        {"binary garbage without line ends",
+         std::string("PK\x03\x04\x00\xff\xfe[ROUTE\x00]\x01\x02", 16)},
+        {"text without any section", "Hello\r\n[route]\r\n"},
+        {"missing file", std::nullopt},
+        {"far too large", std::string(17 * 1024 * 1024, 'x')},
     };
-    const Case cases[] = {
-        {"binary garbage without line ends", garbage, 1},
-        {"text without any section", "Hello\r\n[route]\r\n", 1},
-        {"missing file", "", 0},
-        {"far too large", std::string(1024 * 1024, 'x'), 17},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string path = folder.file(std::string(c.name) + ".fp");
-        if (c.repeat > 0) {
-            std::string bytes;
-            for (std::size_t i = 0; i < c.repeat; ++i) {
-                bytes += c.bytes;
-            }
-            writeBytes(path, bytes);
+    for (const auto& [name, bytes] : cases) {
+        SCOPED_TRACE(name);
+        const std::string path = folder.file(std::string(name) + ".fp");
+        if (bytes) {
+            writeBytes(path, *bytes);
         }
         data = shownBeforeLoad();
         prompts.messages.clear();
