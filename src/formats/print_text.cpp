@@ -66,6 +66,11 @@ std::optional<PrintError> RewrapRouteLine(std::string& text) {
     return std::nullopt;
 }
 
+void ReportPrintError(Prompts& prompts, const PrintError& error) {
+    prompts.message({std::to_string(error.number) + " - " + error.description, MessageButtons::Ok,
+                     MessageIcon::Critical, ""});
+}
+
 std::optional<std::vector<std::string>> PrintPlanLines(CommandContext& context) {
     MainWindowData& data = context.data;
     if (trimBlanks(data.printText).empty()) {
@@ -80,8 +85,7 @@ std::optional<std::vector<std::string>> PrintPlanLines(CommandContext& context) 
 
     data.printText = NormalisePrintText(data.printText);
     if (std::optional<PrintError> error = RewrapRouteLine(data.printText)) {
-        context.prompts.message({std::to_string(error->number) + " - " + error->description,
-                                 MessageButtons::Ok, MessageIcon::Critical, ""});
+        ReportPrintError(context.prompts, *error);
         return std::nullopt;
     }
     for (std::string& line : printedLines(data.printText)) {

@@ -25,6 +25,9 @@ struct PrintError {
     std::string description;
 };
 
+// Shows a printing failure as "number - description" with the critical icon.
+void ReportPrintError(Prompts& prompts, const PrintError& error);
+
 // Wraps the line after the first dashed separator line ("-" + CR LF) when it
 // has 85 characters or more: at the first blank at or after character 83 of
 // the line, then again every 85 characters. Changes `text` in place; returns

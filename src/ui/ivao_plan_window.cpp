@@ -1,9 +1,7 @@
 #include "ui/ivao_plan_window.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>

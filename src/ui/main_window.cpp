@@ -42,19 +42,6 @@ void setTextColour(QWidget* widget, const Colour& colour) {
     widget->setPalette(palette);
 }
 
-// A list box shows tabs as columns: every tab goes to the next multiple of 8.
-QString withTabsExpanded(const std::string& line) {
-    std::string out;
-    for (char c : line) {
-        if (c == '\t') {
-            out.append(8 - out.size() % 8, ' ');
-        } else {
-            out += c;
-        }
-    }
-    return toQt(out);
-}
-
 template <class T>
 T* control(QWidget* root, const char* name) {
     return root->findChild<T*>(QLatin1String(name));
@@ -246,7 +233,7 @@ void MainWindow::refreshFromData() {
 
     listing_->clear();
     for (const auto& line : data_.routeListing) {
-        listing_->addItem(withTabsExpanded(line));
+        listing_->addItem(expandTabs(toQt(line)));
     }
 }
 

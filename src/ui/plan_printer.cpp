@@ -14,24 +14,6 @@ namespace {
 // The error number that printer failures are reported with.
 constexpr int kPrinterError = 482;
 
-void showError(CommandContext& context, const PrintError& error) {
-    context.prompts.message({std::to_string(error.number) + " - " + error.description,
-                             MessageButtons::Ok, MessageIcon::Critical, ""});
-}
-
-// Tabs go to the next multiple of 8 columns, as the plan text box shows them.
-QString withTabsExpanded(const QString& line) {
-    QString out;
-    for (QChar c : line) {
-        if (c == QLatin1Char('\t')) {
-            out.append(QString(8 - out.size() % 8, QLatin1Char(' ')));
-        } else {
-            out.append(c);
-        }
-    }
-    return out;
-}
-
 // The pieces of a line as printed: as many characters as fit the width, then
 // the rest on the following printed lines. An empty line stays one piece.
 QStringList fittingPieces(const QString& line, const QFontMetricsF& metrics, qreal width) {
@@ -61,7 +43,7 @@ std::optional<PrintError> PrintLines(QPrinter& printer, const std::vector<std::s
     const qreal height = printer.height();
     qreal top = 0;
     for (const std::string& line : lines) {
-        for (const QString& piece : fittingPieces(withTabsExpanded(toQt(line)), metrics, width)) {
+        for (const QString& piece : fittingPieces(expandTabs(toQt(line)), metrics, width)) {
             if (top > 0 && top + metrics.height() > height) {
                 if (!printer.newPage()) {
                     painter.end();
@@ -90,7 +72,7 @@ void PrintPlanWith(CommandContext& context, const std::function<bool(QPrinter&)>
         return;
     }
     if (std::optional<PrintError> error = PrintLines(printer, *lines)) {
-        showError(context, *error);
+        ReportPrintError(context.prompts, *error);
         return;
     }
     context.prompts.message({"Print-Job done", MessageButtons::Ok, MessageIcon::None, ""});

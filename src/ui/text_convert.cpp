@@ -26,4 +26,16 @@ std::string fromQtLines(const QString& text) {
     return replaceAll(fromQt(lines), "\n", kCrLf);
 }
 
+QString expandTabs(const QString& line) {
+    QString out;
+    for (QChar c : line) {
+        if (c == QLatin1Char('\t')) {
+            out.append(QString(8 - out.size() % 8, QLatin1Char(' ')));
+        } else {
+            out.append(c);
+        }
+    }
+    return out;
+}
+
 }  // namespace skyloom::ui

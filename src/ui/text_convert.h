@@ -16,4 +16,8 @@ std::string fromQt(const QString& text);
 QString toQtLines(const std::string& cp1252);
 std::string fromQtLines(const QString& text);
 
+// Tabs as the lists and the printout show them: each tab goes to the next
+// multiple of 8 columns.
+QString expandTabs(const QString& line);
+
 }  // namespace skyloom::ui
