@@ -5,9 +5,9 @@
 #include "formats/pmdg_route.h"
 #include "formats/pss_route.h"
 #include "fuel/fuel_time.h"
+#include "geo/coordinates.h"
 #include "io/text_util.h"
 #include "navdata/runway_list.h"
-#include "route/coordinates.h"
 #include "route/distance.h"
 #include "route/route_run.h"
 
