@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <optional>
 
+#include "commands/ivao_plan.h"
 #include "formats/flight_test_support.h"
 #include "formats/ivao_fields.h"
-#include "formats/ivao_files.h"
 #include "io/file_system.h"
 #include "io/text_util.h"
 
@@ -52,7 +52,7 @@ class IvaoFilesTest : public ::testing::Test, public testing::ProgramFixture {
 };
 
 TEST_F(IvaoFilesTest, IvaoTxtHoldsOneLinePerFieldAndBecomesThePlanFile) {
-    ASSERT_TRUE(WriteIvaoTxt(settings, savedFields()).ok);
+    ASSERT_TRUE(SaveIvaoFields(context, savedFields()));
     EXPECT_EQ(readBytes(ivaoTxt()), readBytes(golden("ivao_saved.txt")));
     prompts.inputAnswers.push_back(std::string("TEMP"));
 

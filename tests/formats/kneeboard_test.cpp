@@ -1,4 +1,5 @@
 #include "formats/kneeboard.h"
+#include "commands/kneeboard_page.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "formats/print_text.h"
+#include "commands/print_plan.h"
 
 #include <gtest/gtest.h>
 
