@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "fuel/number_format.h"
+#include "io/number_format.h"
 #include "support/scripted_prompts.h"
 
 namespace skyloom {
