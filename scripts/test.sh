@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds Skyloom with warnings as errors and runs every check: the formatting
 # of the C++ files, the includes against the layering of the folders, the
-# Linux build, the whole test suite (core tests and the
-# desktop program's window tests, which run without a display), the window
-# tests once more in a build without Qt WebEngine, and the Windows cross build
-# with its tests under Wine. Every stage runs even when an earlier one failed (unless it needs that one's result); the last line sums
-# up every stage, and the exit status is non-zero if any failed.
+# Linux build, the whole test suite (core tests and the desktop program's
+# window tests, which run without a display), the window tests once more in a
+# build without Qt WebEngine, and the Windows cross build with its tests under
+# Wine. Every stage runs even when an earlier one failed (unless it needs that
+# one's result); the last line sums up every stage, and the exit status is
+# non-zero if any failed.
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
