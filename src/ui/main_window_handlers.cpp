@@ -4,13 +4,13 @@
 #include <QCheckBox>
 #include <QDir>
 
+#include "commands/calculate.h"
+#include "commands/save_fmc.h"
 #include "formats/ivao_files.h"
 #include "formats/kneeboard.h"
-#include "formats/save_fmc.h"
 #include "formats/saved_flight.h"
 #include "fuel/aircraft_choice.h"
 #include "fuel/fuel_time.h"
-#include "route/calculate.h"
 #include "route/route_intake.h"
 #include "ui/airport_search_window.h"
 #include "ui/browser_pane.h"

@@ -2,7 +2,7 @@
 // switches, the refreshed cruise-altitude line, and what happens with a
 // cancelled, unsafe or unwritable name.
 
-#include "formats/save_fmc.h"
+#include "commands/save_fmc.h"
 
 #include <gtest/gtest.h>
 

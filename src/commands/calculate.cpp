@@ -1,4 +1,4 @@
-#include "route/calculate.h"
+#include "commands/calculate.h"
 
 #include "formats/fs9_plan.h"
 #include "formats/leveld_route.h"
@@ -8,6 +8,7 @@
 #include "io/text_util.h"
 #include "navdata/runway_list.h"
 #include "route/coordinates.h"
+#include "route/cruise_level.h"
 #include "route/distance.h"
 #include "route/route_run.h"
 

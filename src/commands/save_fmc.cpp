@@ -1,4 +1,4 @@
-#include "formats/save_fmc.h"
+#include "commands/save_fmc.h"
 
 #include "formats/fmc_layout.h"
 #include "io/file_names.h"

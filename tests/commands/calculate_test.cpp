@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "commands/calculate.h"
 #include "io/file_system.h"
-#include "route/calculate.h"
+#include "route/cruise_level.h"
 #include "support/scripted_prompts.h"
 #include "support/test_paths.h"
 
