@@ -39,13 +39,16 @@ if [[ $(id -u) -ne 0 ]]; then
     sudo=(sudo)
 fi
 
-# Runs one step with its output in the log; on failure shows the log's end.
+# shellcheck source=scripts/progress.sh
+source scripts/progress.sh
+
+# Runs one step with its output in the log and its progress on the terminal;
+# on failure shows the log's end. COUNTER as in progress.sh.
 step() {
-    local title=$1
-    shift
-    echo "bootstrap: $title"
+    local title=$1 counter=$2
+    shift 2
     echo "=== $title: $*" >>"$log"
-    if ! "$@" >>"$log" 2>&1 </dev/null; then
+    if ! run_with_progress bootstrap "$title" "$log" "$counter" "$@"; then
         echo "bootstrap: FAILED: $title; the end of $log:" >&2
         tail -n 25 "$log" >&2
         exit 1
@@ -60,8 +63,8 @@ for package in "${packages[@]}"; do
 done
 
 if ((${#missing[@]} > 0)); then
-    step "updating the package lists" "${sudo[@]}" apt-get update
-    step "installing ${#missing[@]} packages (${missing[*]}), log: $log" \
+    step "updating the package lists" progress_count_none "${sudo[@]}" apt-get update
+    step "installing ${#missing[@]} packages (${missing[*]}), log: $log" progress_count_apt \
         "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y --no-install-recommends "${missing[@]}"
 else
@@ -79,9 +82,9 @@ if ! locale -a 2>/dev/null | grep -qix 'de_DE\.utf-\?8'; then
         locale-gen
     }
     if ((${#sudo[@]} > 0)); then
-        step "generating the de_DE.UTF-8 locale" sudo bash -c \
+        step "generating the de_DE.UTF-8 locale" progress_count_none sudo bash -c \
             "$(declare -f enable_locale); enable_locale"
     else
-        step "generating the de_DE.UTF-8 locale" enable_locale
+        step "generating the de_DE.UTF-8 locale" progress_count_none enable_locale
     fi
 fi

@@ -23,21 +23,22 @@ fi
 
 scripts/bootstrap.sh
 
-# Configure and build with the output in a log, one line per step.
+# Configure and build with the output in a log and the progress on the terminal.
+# shellcheck source=scripts/progress.sh
+source scripts/progress.sh
 log=$root/build/logs/demo-build.log
 : >"$log"
 run_logged() {
-    local title=$1
-    shift
-    echo "demo: $title"
-    if ! "$@" >>"$log" 2>&1; then
+    local title=$1 counter=$2
+    shift 2
+    if ! run_with_progress demo "$title" "$log" "$counter" "$@"; then
         echo "demo: FAILED: $title; the end of $log:" >&2
         tail -n 30 "$log" >&2
         exit 1
     fi
 }
-run_logged "configuring (log: $log)" cmake --preset default
-run_logged "building everything (a few minutes the first time)" cmake --build --preset default
+run_logged "configuring (log: $log)" progress_count_none cmake --preset default
+run_logged "building" progress_count_ninja cmake --build --preset default
 
 demo=$root/demo
 scripts/prepare-demo.sh "$demo"
@@ -49,12 +50,6 @@ if ! $tour_only && [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" && -x build/bin/skyl
     echo "demo: opening the desktop program; type or paste this route into the field"
     echo "      below the browser pane and press \"Calculate\":"
     echo "      $route"
-    if [[ $(id -u) -eq 0 ]]; then
-        # The browser pane's web engine refuses to start its sandbox as root.
-        export QTWEBENGINE_DISABLE_SANDBOX=1
-    fi
-    # The web engine lists its start-up parameters; they mean nothing to a pilot.
-    export QT_LOGGING_RULES=${QT_LOGGING_RULES:-qt.webenginecontext.info=false}
     exec build/bin/skyloom --program-folder "$demo"
 fi
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds Skyloom with warnings as errors and runs every check: the formatting
 # of the C++ files, the Linux build, the whole test suite (core tests and the
-# desktop program's window tests, which run without a display), and the
-# Windows cross build with its tests under Wine. Every stage runs even when an
+# desktop program's window tests, which run without a display), the window
+# tests once more in a build without Qt WebEngine, and the Windows cross build with its tests under Wine. Every stage runs even when an
 # earlier one failed (unless it needs that one's result); the last line sums
 # up every stage, and the exit status is non-zero if any failed.
 set -uo pipefail
@@ -31,6 +31,21 @@ record() {
         failed+=("$stage")
     fi
 }
+# "(120 passed)" or "(118 passed, 2 failed)" from ctest's closing line
+# "98% tests passed, 2 tests failed out of 120" in the log.
+ctest_counts() {
+    local counts failed_tests all_tests detail
+    counts=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$1" |
+        tail -n 1 | sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1 \2/')
+    if [[ -z "$counts" ]]; then
+        echo "(no test count)"
+        return
+    fi
+    read -r failed_tests all_tests <<<"$counts"
+    detail="($((all_tests - failed_tests)) passed"
+    if ((failed_tests > 0)); then detail+=", $failed_tests failed"; fi
+    echo "$detail)"
+}
 banner() {
     echo
     echo "==== test.sh: $1"
@@ -51,18 +66,8 @@ if cmake --preset default; then
         ctest_log=$(mktemp /tmp/skyloom-ctest.XXXXXX)
         ctest --preset default 2>&1 | tee "$ctest_log"
         ctest_status=${PIPESTATUS[0]}
-        # "100% tests passed, 0 tests failed out of 214"
-        counts=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$ctest_log" |
-            tail -n 1 | sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1 \2/')
+        detail=$(ctest_counts "$ctest_log")
         rm -f "$ctest_log"
-        if [[ -n "$counts" ]]; then
-            read -r failed_tests all_tests <<<"$counts"
-            detail="($((all_tests - failed_tests)) passed"
-            if ((failed_tests > 0)); then detail+=", $failed_tests failed"; fi
-            detail+=")"
-        else
-            detail="(no test count)"
-        fi
         if [[ $ctest_status -eq 0 ]]; then
             record tests "ok $detail"
         else
@@ -77,6 +82,24 @@ else
     record build skipped
     record tests skipped
 fi
+
+# The desktop program built without Qt WebEngine, as some builders and
+# distributions make it: its window tests with the text browser pane.
+banner "text pane"
+text_pane_log=$(mktemp /tmp/skyloom-ctest.XXXXXX)
+if cmake --preset text-pane && cmake --build --preset text-pane; then
+    ctest --preset text-pane 2>&1 | tee "$text_pane_log"
+    text_pane_status=${PIPESTATUS[0]}
+    text_pane_detail=$(ctest_counts "$text_pane_log")
+    if [[ $text_pane_status -eq 0 ]]; then
+        record "text-pane windows" "ok $text_pane_detail"
+    else
+        record "text-pane windows" "FAILED $text_pane_detail"
+    fi
+else
+    record "text-pane windows" FAILED
+fi
+rm -f "$text_pane_log"
 
 # The Windows build: cross-built core and batch command, tested under Wine,
 # and compared with the Linux batch command.

@@ -1,5 +1,7 @@
 #include "cli/cli_options.h"
 
+#include <functional>
+
 #include "io/text_util.h"
 
 namespace skyloom::cli {
@@ -21,6 +23,101 @@ bool validChoice(const std::string& answer) {
     }
     return parseWholeNumber(answer, 0, 1000000).has_value() &&
            answer.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// The options that stand alone; false when the argument is none of them.
+bool applySwitch(const std::string& argument, CliOptions& options) {
+    if (argument == "--help" || argument == "-h") {
+        options.help = true;
+    } else if (argument == "--version") {
+        options.version = true;
+    } else if (argument == "--fs-plan") {
+        options.createFsPlan = true;
+    } else if (argument == "--no-fs-plan") {
+        options.createFsPlan = false;
+    } else if (argument == "--only-fs-plan") {
+        options.onlyFsPlan = true;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// "--choose LIST": the answers for the waypoint choices, in order.
+std::string takeChoices(const std::string& list, CliOptions& options) {
+    for (const std::string& answer : splitAt(list, ',')) {
+        std::string trimmed = trimBlanks(answer);
+        if (!validChoice(trimmed)) {
+            return "--choose takes line numbers, 0 or n, separated by commas";
+        }
+        options.choices.push_back(trimmed);
+    }
+    return "";
+}
+
+// Reads the value that follows an option into its argument; false when the
+// command line ends first.
+using ValueReader = std::function<bool(std::string&)>;
+
+// The options followed by a value; false when the argument is none of them.
+// A missing or wrong value sets the error.
+bool applyValueOption(const std::string& argument, const ValueReader& value, CliOptions& options,
+                      std::string& error) {
+    std::string text;
+    if (argument == "--program-folder") {
+        if (!value(options.programFolder) || options.programFolder.empty()) {
+            error = "--program-folder needs a folder";
+        }
+    } else if (argument == "--aircraft") {
+        if (!value(text) || !(options.aircraft = aircraftFromText(text))) {
+            error = "--aircraft takes 737, 747, 767 or 777";
+        }
+    } else if (argument == "--cruise") {
+        if (!value(options.cruise)) {
+            error = "--cruise needs a text";
+        }
+    } else if (argument == "--save") {
+        if (!value(text) || trimBlanks(text).empty()) {
+            error = "--save needs a name";
+        } else {
+            options.saveName = text;
+        }
+    } else if (argument == "--choose") {
+        error = value(text) ? takeChoices(text, options) : "--choose needs a list";
+    } else if (argument == "--save-flight") {
+        if (!value(text) || text.empty()) {
+            error = "--save-flight needs a file";
+        } else {
+            options.saveFlight = text;
+        }
+    } else if (argument == "--load-flight") {
+        if (!value(text) || text.empty()) {
+            error = "--load-flight needs a file";
+        } else {
+            options.loadFlight = text;
+        }
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Joins the ROUTE words into the route; the error when a route is missing, or
+// given beside --load-flight.
+std::string takeRoute(const std::vector<std::string>& routeWords, CliOptions& options) {
+    for (std::size_t i = 0; i < routeWords.size(); ++i) {
+        options.route += (i == 0 ? "" : " ") + routeWords[i];
+    }
+    if (options.help || options.version) {
+        return "";
+    }
+    if (options.loadFlight && !routeWords.empty()) {
+        return "--load-flight takes no ROUTE";
+    }
+    if (!options.loadFlight && routeWords.empty()) {
+        return "a ROUTE is required";
+    }
+    return "";
 }
 
 }  // namespace
@@ -57,6 +154,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& arguments) {
     std::vector<std::string> routeWords;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
+        // Takes the argument after an option as its value; false when there is none.
         auto value = [&](std::string& target) {
             if (i + 1 >= arguments.size()) {
                 return false;
@@ -64,72 +162,24 @@ ParseResult parseCommandLine(const std::vector<std::string>& arguments) {
             target = arguments[++i];
             return true;
         };
-        std::string text;
-        if (argument == "--help" || argument == "-h") {
-            options.help = true;
-        } else if (argument == "--version") {
-            options.version = true;
-        } else if (argument == "--program-folder") {
-            if (!value(options.programFolder) || options.programFolder.empty()) {
-                return {std::nullopt, "--program-folder needs a folder"};
+        if (applySwitch(argument, options)) {
+            continue;
+        }
+        std::string error;
+        if (applyValueOption(argument, value, options, error)) {
+            if (!error.empty()) {
+                return {std::nullopt, error};
             }
-        } else if (argument == "--aircraft") {
-            if (!value(text) || !(options.aircraft = aircraftFromText(text))) {
-                return {std::nullopt, "--aircraft takes 737, 747, 767 or 777"};
-            }
-        } else if (argument == "--cruise") {
-            if (!value(options.cruise)) {
-                return {std::nullopt, "--cruise needs a text"};
-            }
-        } else if (argument == "--fs-plan") {
-            options.createFsPlan = true;
-        } else if (argument == "--no-fs-plan") {
-            options.createFsPlan = false;
-        } else if (argument == "--only-fs-plan") {
-            options.onlyFsPlan = true;
-        } else if (argument == "--save") {
-            if (!value(text) || trimBlanks(text).empty()) {
-                return {std::nullopt, "--save needs a name"};
-            }
-            options.saveName = text;
-        } else if (argument == "--choose") {
-            if (!value(text)) {
-                return {std::nullopt, "--choose needs a list"};
-            }
-            for (const std::string& answer : splitAt(text, ',')) {
-                std::string trimmed = trimBlanks(answer);
-                if (!validChoice(trimmed)) {
-                    return {std::nullopt,
-                            "--choose takes line numbers, 0 or n, separated by commas"};
-                }
-                options.choices.push_back(trimmed);
-            }
-        } else if (argument == "--save-flight") {
-            if (!value(text) || text.empty()) {
-                return {std::nullopt, "--save-flight needs a file"};
-            }
-            options.saveFlight = text;
-        } else if (argument == "--load-flight") {
-            if (!value(text) || text.empty()) {
-                return {std::nullopt, "--load-flight needs a file"};
-            }
-            options.loadFlight = text;
-        } else if (argument.size() > 1 && argument.rfind("--", 0) == 0) {
+            continue;
+        }
+        if (argument.size() > 1 && argument.rfind("--", 0) == 0) {
             return {std::nullopt, "unknown option " + argument};
-        } else {
-            routeWords.push_back(argument);
         }
+        routeWords.push_back(argument);
     }
-    for (std::size_t i = 0; i < routeWords.size(); ++i) {
-        options.route += (i == 0 ? "" : " ") + routeWords[i];
-    }
-    if (!options.help && !options.version) {
-        if (options.loadFlight && !routeWords.empty()) {
-            return {std::nullopt, "--load-flight takes no ROUTE"};
-        }
-        if (!options.loadFlight && routeWords.empty()) {
-            return {std::nullopt, "a ROUTE is required"};
-        }
+    std::string error = takeRoute(routeWords, options);
+    if (!error.empty()) {
+        return {std::nullopt, error};
     }
     return {options, ""};
 }

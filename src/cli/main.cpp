@@ -6,12 +6,12 @@
 
 #include "cli/batch_run.h"
 #include "cli/cli_options.h"
-#include "io/file_system.h"
+#include "cli/console.h"
 
 int main(int argc, char** argv) {
     using namespace skyloom::cli;
-    skyloom::useUtf8Console();
-    std::vector<std::string> arguments = skyloom::commandLineArguments(argc, argv);
+    useUtf8Console();
+    std::vector<std::string> arguments = commandLineArguments(argc, argv);
     ParseResult parsed = parseCommandLine(arguments);
     if (!parsed.options) {
         std::cerr << "skyloom-cli: " << parsed.error << "\nTry 'skyloom-cli --help'.\n";
@@ -26,5 +26,5 @@ int main(int argc, char** argv) {
         std::cout << "skyloom-cli " << SKYLOOM_VERSION << '\n';
         return kExitDone;
     }
-    return runBatch(options, std::cin, std::cout, std::cerr, skyloom::stdinIsTerminal());
+    return runBatch(options, std::cin, std::cout, std::cerr, stdinIsTerminal());
 }

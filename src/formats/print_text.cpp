@@ -71,11 +71,18 @@ void ReportPrintError(Prompts& prompts, const PrintError& error) {
                      MessageIcon::Critical, ""});
 }
 
-std::optional<std::vector<std::string>> PrintPlanLines(CommandContext& context) {
-    MainWindowData& data = context.data;
-    if (trimBlanks(data.printText).empty()) {
+bool PlanHasText(CommandContext& context) {
+    if (trimBlanks(context.data.printText).empty()) {
         context.prompts.message(
             {"Nothing to print!", MessageButtons::Ok, MessageIcon::Information, ""});
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::vector<std::string>> PrintPlanLines(CommandContext& context) {
+    MainWindowData& data = context.data;
+    if (!PlanHasText(context)) {
         return std::nullopt;
     }
     std::vector<std::string> lines;

@@ -35,8 +35,12 @@ void ReportPrintError(Prompts& prompts, const PrintError& error);
 // then left as it was).
 std::optional<PrintError> RewrapRouteLine(std::string& text);
 
-// "Print Plan": refuses an empty print text with "Nothing to print!";
-// otherwise normalises and rewraps the print text in place and returns the
+// "Print Plan" first: false, after the message "Nothing to print!", when the
+// print text holds nothing but blanks.
+bool PlanHasText(CommandContext& context);
+
+// "Print Plan" once a printer is chosen: refuses an empty print text as
+// PlanHasText does; otherwise normalises and rewraps the print text in place and returns the
 // lines to print, in order: an empty line, the cruise level and distance line,
 // the print text's lines, the fuel status line, an empty line, the runway
 // lines. A rewrap failure is shown as "number - description" (critical icon)

@@ -4,6 +4,28 @@
 
 namespace skyloom {
 
+namespace {
+
+// Windows reserves its device names in every folder, in any case and with any
+// extension: "nul.txt" and "com1 .log" name the devices NUL and COM1.
+bool isDeviceName(const std::string& name) {
+    std::string stem = toUpper1252(name.substr(0, name.find('.')));
+    while (!stem.empty() && stem.back() == ' ') {
+        stem.pop_back();
+    }
+    static const char* const kDevices[] = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
+    for (const char* device : kDevices) {
+        if (stem == device) {
+            return true;
+        }
+    }
+    // COM1 to COM9 and LPT1 to LPT9.
+    return stem.size() == 4 && (stem.starts_with("COM") || stem.starts_with("LPT")) &&
+           stem[3] >= '1' && stem[3] <= '9';
+}
+
+}  // namespace
+
 bool isPlainFileName(const std::string& name) {
     if (name.empty() || name == "." || name == ".." || name.size() > 200) {
         return false;
@@ -17,16 +39,7 @@ bool isPlainFileName(const std::string& name) {
             return false;
         }
     }
-    // Device names that Windows reserves in every folder.
-    static const char* const kReserved[] = {"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2",
-                                            "COM3", "COM4", "LPT1", "LPT2", "LPT3"};
-    std::string stem = toUpper1252(name.substr(0, name.find('.')));
-    for (const char* reserved : kReserved) {
-        if (stem == reserved) {
-            return false;
-        }
-    }
-    return true;
+    return !isDeviceName(name);
 }
 
 std::string refusedNameMessage(const std::string& name) {

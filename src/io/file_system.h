@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 namespace skyloom {
 
@@ -23,6 +22,8 @@ std::string fromNativePath(const std::filesystem::path& path);
 // Windows-1252 <-> UTF-8, for the edges of the program (terminal, command line).
 std::string utf8From1252(const std::string& text);
 std::string cp1252FromUtf8(const std::string& text);
+// Appends the UTF-8 bytes of one Unicode code point.
+void appendUtf8(std::string& out, char32_t codePoint);
 
 bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);
@@ -38,13 +39,5 @@ std::string executableFolder();
 // The folder path without separators at its end, as ProgramFolder is kept
 // (a lone "/" stays).
 std::string withoutTrailingSeparator(std::string folder);
-
-bool stdinIsTerminal();
-
-// The program's arguments as UTF-8 (on Windows read from the wide command
-// line, so names outside the system code page arrive intact), and a console
-// that shows UTF-8 output as such.
-std::vector<std::string> commandLineArguments(int argc, char** argv);
-void useUtf8Console();
 
 }  // namespace skyloom

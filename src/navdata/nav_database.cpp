@@ -1,7 +1,7 @@
 #include "navdata/nav_database.h"
 
+#include "geo/coordinates.h"
 #include "io/text_util.h"
-#include "route/coordinates.h"
 
 namespace skyloom {
 

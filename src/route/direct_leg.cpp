@@ -4,8 +4,8 @@
 #include "formats/leveld_route.h"
 #include "formats/pmdg_route.h"
 #include "formats/pss_route.h"
+#include "geo/coordinates.h"
 #include "io/text_util.h"
-#include "route/coordinates.h"
 #include "route/route_run.h"
 
 namespace skyloom {

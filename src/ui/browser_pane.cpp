@@ -1,17 +1,18 @@
 #include "ui/browser_pane.h"
 
+#include <QClipboard>
+#include <QDesktopServices>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include "ui/web_pane_choice.h"
 
 #ifdef SKYLOOM_HAVE_WEBENGINE
 #include <QWebEnginePage>
 #include <QWebEngineView>
-#else
-#include <QClipboard>
-#include <QDesktopServices>
-#include <QGuiApplication>
-#include <QTextBrowser>
 #endif
 
 namespace skyloom::ui {
@@ -27,69 +28,73 @@ QUrl addressUrl(const QString& address) {
 
 }  // namespace
 
+BrowserPane::BrowserPane(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
 #ifdef SKYLOOM_HAVE_WEBENGINE
-
-BrowserPane::BrowserPane(QWidget* parent) : QWidget(parent), view_(new QWebEngineView(this)) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view_);
-    connect(static_cast<QWebEngineView*>(view_), &QWebEngineView::loadFinished, this,
-            &BrowserPane::loadFinished);
+    if (webPaneChoice().webEngine) {
+        auto* view = new QWebEngineView(this);
+        connect(view, &QWebEngineView::loadFinished, this, &BrowserPane::loadFinished);
+        webView_ = view;
+        layout->addWidget(view);
+        return;
+    }
+#endif
+    textBrowser_ = new QTextBrowser(this);
+    textBrowser_->setOpenExternalLinks(true);
+    layout->addWidget(textBrowser_);
 }
 
-void BrowserPane::navigate(const QString& address) {
-    static_cast<QWebEngineView*>(view_)->load(addressUrl(address));
+void BrowserPane::navigate(const QString& address, bool pilotAsked) {
+#ifdef SKYLOOM_HAVE_WEBENGINE
+    if (webView_ != nullptr) {
+        static_cast<QWebEngineView*>(webView_)->load(addressUrl(address));
+        return;
+    }
+#endif
+    navigateText(address, pilotAsked);
 }
 
-void BrowserPane::pageText(const std::function<void(const QString&)>& done) {
-    static_cast<QWebEngineView*>(view_)->page()->toPlainText(
-        [done](const QString& text) { done(text); });
-}
-
-QString BrowserPane::currentAddress() const {
-    return static_cast<QWebEngineView*>(view_)->url().toString();
-}
-
-#else
-
-BrowserPane::BrowserPane(QWidget* parent) : QWidget(parent), view_(new QTextBrowser(this)) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(view_);
-    static_cast<QTextBrowser*>(view_)->setOpenExternalLinks(true);
-}
-
-void BrowserPane::navigate(const QString& address) {
-    auto* browser = static_cast<QTextBrowser*>(view_);
-    QUrl url = addressUrl(address);
+void BrowserPane::navigateText(const QString& address, bool pilotAsked) {
+    const QUrl url = addressUrl(address);
     if (url.isLocalFile()) {
         // Going to the page shown now reads it again, as a refresh does.
-        if (browser->source() == url) {
-            browser->reload();
+        if (textBrowser_->source() == url) {
+            textBrowser_->reload();
         } else {
-            browser->setSource(url);
+            textBrowser_->setSource(url);
         }
         emit loadFinished(true);
         return;
     }
     // Web pages open in the system's browser; "->" then reads the route
     // from the clipboard.
-    browser->setHtml(QStringLiteral("<p>The page %1 opens in your web browser. Copy the "
-                                    "route-finder result there (Ctrl+A, Ctrl+C), then press "
-                                    "\"-&gt;\".</p>")
-                         .arg(url.toString().toHtmlEscaped()));
-    const bool opened = QDesktopServices::openUrl(url);
-    emit loadFinished(opened);
+    textBrowser_->setHtml(
+        QStringLiteral("<p>The route finder %1 opens in your web browser when you press "
+                       "\"refresh Website\". Copy the route-finder result there (Ctrl+A, Ctrl+C), "
+                       "then press \"-&gt;\".</p>")
+            .arg(url.toString().toHtmlEscaped()));
+    emit loadFinished(!pilotAsked || QDesktopServices::openUrl(url));
 }
 
 void BrowserPane::pageText(const std::function<void(const QString&)>& done) {
+#ifdef SKYLOOM_HAVE_WEBENGINE
+    if (webView_ != nullptr) {
+        static_cast<QWebEngineView*>(webView_)->page()->toPlainText(
+            [done](const QString& text) { done(text); });
+        return;
+    }
+#endif
     done(QGuiApplication::clipboard()->text());
 }
 
 QString BrowserPane::currentAddress() const {
-    return static_cast<QTextBrowser*>(view_)->source().toString();
-}
-
+#ifdef SKYLOOM_HAVE_WEBENGINE
+    if (webView_ != nullptr) {
+        return static_cast<QWebEngineView*>(webView_)->url().toString();
+    }
 #endif
+    return textBrowser_->source().toString();
+}
 
 }  // namespace skyloom::ui

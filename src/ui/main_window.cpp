@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QTimer>
 
@@ -73,7 +74,8 @@ MainWindow::MainWindow(const std::string& programFolder, QWidget* parent)
     buildMenus();
     findControls();
     connectControls();
-    setFixedSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    fixedSize_ = QSize(client->width(), client->height() + menuBar()->sizeHint().height());
+    setFixedSize(fixedSize_);
     refreshFromData();
 }
 
@@ -165,7 +167,7 @@ void MainWindow::connectControls() {
 
     route_->installEventFilter(this);
     distance_->installEventFilter(this);
-    cruise_->lineEdit()->installEventFilter(this);
+    cruise_->installEventFilter(this);
     planText_->viewport()->installEventFilter(this);
 }
 
@@ -261,6 +263,19 @@ void MainWindow::Form_Activate() {
     activating_ = false;
 }
 
+// The window keeps its size even where the window manager ignores the fixed
+// size, or where there is none; minimised, it is left alone.
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (event->size() != fixedSize_) {
+        QTimer::singleShot(0, this, [this] {
+            if (!isMinimized() && size() != fixedSize_) {
+                resize(fixedSize_);
+            }
+        });
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     WriteShutdownSettings(settings_, data_, prompts_);
     if (routeMap_ != nullptr) {
@@ -276,10 +291,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == distance_ && event->type() == QEvent::KeyPress) {
         return Text5_KeyPress(event);
     }
-    if ((watched == distance_ || watched == cruise_->lineEdit()) &&
-        event->type() == QEvent::FocusIn) {
-        // Selected after the click that gave the focus has placed the cursor.
-        auto* field = static_cast<QLineEdit*>(watched);
+    // Text3 and Text5 select their whole text whenever they get the focus,
+    // by click, Tab, Shift+Tab or the window's activation. The combo box
+    // holds the focus for its line edit and hands the event on without
+    // passing any filter, so Text3 is watched on the combo box itself.
+    if ((watched == distance_ || watched == cruise_) && event->type() == QEvent::FocusIn) {
+        QLineEdit* field = watched == cruise_ ? cruise_->lineEdit() : distance_;
+        // After the mouse press that gave the focus has placed the cursor.
         QTimer::singleShot(0, field, [field] { field->selectAll(); });
     }
     if (watched == planText_->viewport() && event->type() == QEvent::MouseButtonRelease) {
@@ -294,7 +312,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // Only digits and Backspace; every other typed character, Enter included, is dropped.
 bool MainWindow::Text5_KeyPress(QEvent* event) {
     auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) {
+    // Tab and Shift+Tab move the focus, as they do from every field; they
+    // are no typed characters.
+    if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete ||
+        key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
         return false;
     }
     const QString text = key->text();

@@ -56,6 +56,7 @@ class MainWindow : public QMainWindow {
   protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private slots:
@@ -91,6 +92,7 @@ class MainWindow : public QMainWindow {
     CommandContext context_;
     std::unique_ptr<NavDatabase> nav_;
     std::string navFolder_;
+    QSize fixedSize_;
     bool activatedBefore_ = false;
     bool activating_ = false;
 

@@ -41,7 +41,7 @@ void MainWindow::Command2_Click() {
 // "Print Plan"
 void MainWindow::Command3_Click() {
     PrintPlan(context_, this);
-    refreshFromData();  // the plan text may have been rewrapped
+    refreshFromData();  // a printed plan text has been rewrapped
 }
 
 // "IVAO FLight Data"
@@ -57,7 +57,7 @@ void MainWindow::Command5_Click() {
 
 // "refresh Website"
 void MainWindow::Command6_Click() {
-    browser_->navigate(toQt(settings_.routeFinderUrl));
+    browser_->navigate(toQt(settings_.routeFinderUrl), true);
 }
 
 // "->": the route from the route-finder page's text.
@@ -66,6 +66,10 @@ void MainWindow::Command7_Click() {
         if (auto route = RouteFromRouteFinderPage(fromQtLines(text))) {
             data_.route = *route;
             refreshFromData();
+        } else if (browser_->readsClipboard()) {
+            // Nothing to take: the route finder is not open yet, so open it
+            // in the system's browser.
+            browser_->navigate(toQt(settings_.routeFinderUrl), true);
         }
     });
 }

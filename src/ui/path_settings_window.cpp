@@ -115,7 +115,9 @@ void PathSettingsWindow::buildRows() {
 void PathSettingsWindow::buildPanel() {
     panel_ = new QGroupBox(QStringLiteral("Select Directory"), this);
     panel_->setObjectName(QStringLiteral("Frame1"));
-    placeTwips(panel_, 225, 200, 7950, 5100);
+    // Narrow enough to leave every row's "- - -" button free, so that another
+    // row's button can switch the panel to that row.
+    placeTwips(panel_, 225, 200, 7200, 5100);
     panel_->setAutoFillBackground(true);
 
     drives_ = new QComboBox(panel_);
@@ -136,17 +138,17 @@ void PathSettingsWindow::buildPanel() {
         folders_->hideColumn(column);
     }
     folders_->setHeaderHidden(true);
-    placeTwips(folders_, 120, 720, 7710, 3660);
+    placeTwips(folders_, 120, 720, 6960, 3660);
     if (drives_->count() > 0) {
         Drive1_Change(0);
     }
     connect(drives_, &QComboBox::currentIndexChanged, this, &PathSettingsWindow::Drive1_Change);
 
     auto* ok = button(panel_, "Command2", QStringLiteral("OK"));
-    placeTwips(ok, 4830, 4530, 1440, 420);
+    placeTwips(ok, 4080, 4530, 1440, 420);
     connect(ok, &QPushButton::clicked, this, &PathSettingsWindow::Command2_Click);
     auto* cancel = button(panel_, "Command3", QStringLiteral("cancel"));
-    placeTwips(cancel, 6390, 4530, 1440, 420);
+    placeTwips(cancel, 5640, 4530, 1440, 420);
     connect(cancel, &QPushButton::clicked, this, &PathSettingsWindow::Command3_Click);
     panel_->hide();
 }

@@ -62,13 +62,16 @@ std::optional<PrintError> PrintLines(QPrinter& printer, const std::vector<std::s
 }
 
 void PrintPlanWith(CommandContext& context, const std::function<bool(QPrinter&)>& choosePrinter) {
-    // Refuses an empty plan, normalises and rewraps the plan text first.
-    const std::optional<std::vector<std::string>> lines = PrintPlanLines(context);
-    if (!lines) {
+    if (!PlanHasText(context)) {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     if (!choosePrinter(printer)) {
+        return;  // the plan text stays as it was
+    }
+    // Only on its way to a printer is the plan text normalised and rewrapped.
+    const std::optional<std::vector<std::string>> lines = PrintPlanLines(context);
+    if (!lines) {
         return;
     }
     if (std::optional<PrintError> error = PrintLines(printer, *lines)) {

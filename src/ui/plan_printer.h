@@ -22,11 +22,12 @@ namespace skyloom::ui {
 // a new page.
 std::optional<PrintError> PrintLines(QPrinter& printer, const std::vector<std::string>& lines);
 
-// The "Print Plan" command once the lines are known: `choosePrinter` sets up
-// the printer (the print dialog, or a file in a test) and returns false when
-// the pilot cancelled, which prints nothing and says nothing. Then the lines
-// are printed and "Print-Job done" is shown; a printer failure is shown as
-// "number - description" with the critical icon.
+// The "Print Plan" command: an empty plan text is refused; then
+// `choosePrinter` sets up the printer (the print dialog, or a file in a test)
+// and returns false when the pilot cancelled, which prints nothing, says
+// nothing and leaves the plan text as it was. Then the plan text is
+// normalised and rewrapped, the lines are printed and "Print-Job done" is shown; a printer failure
+// is shown as "number - description" with the critical icon.
 void PrintPlanWith(CommandContext& context, const std::function<bool(QPrinter&)>& choosePrinter);
 
 // "Print Plan" (Command3) with the system's print dialog.

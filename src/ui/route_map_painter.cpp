@@ -112,8 +112,11 @@ QRectF markBox(const MapPoint& point, QPointF at) {
 }
 
 // The box of a label beside its mark, on the side given by the signs.
-QRectF labelBox(const QFont& font, const QString& text, QPointF at, double east, double south) {
-    QRectF box = QFontMetricsF(font).boundingRect(text);
+// Measured on the picture itself, so that neither the screen nor its
+// settings move a label.
+QRectF labelBox(const QFont& font, QPaintDevice* picture, const QString& text, QPointF at,
+                double east, double south) {
+    QRectF box = QFontMetricsF(font, picture).boundingRect(text);
     box.adjust(-2.0, -1.0, 2.0, 1.0);
     const double x = east > 0.0 ? at.x() + 8.0 : at.x() - 8.0 - box.width();
     const double y = south > 0.0 ? at.y() + 8.0 : at.y() - 8.0 - box.height();
@@ -135,7 +138,10 @@ void drawLabel(QPainter& painter, const QFont& font, const QRectF& box, const QS
 // mark and no other name, or is left out, so dense stretches stay readable.
 void drawPoints(QPainter& painter, const std::vector<MapPoint>& route,
                 const std::vector<QPointF>& at) {
-    QFont plain = painter.font();
+    // A named face, unhinted: the same labels in the same places on every
+    // machine that has the face, whatever the desktop's default font.
+    QFont plain(QStringLiteral("DejaVu Sans"));
+    plain.setHintingPreference(QFont::PreferNoHinting);
     plain.setPixelSize(11);
     QFont bold = plain;
     bold.setBold(true);
@@ -156,7 +162,8 @@ void drawPoints(QPainter& painter, const std::vector<MapPoint>& route,
             away = at[i] - at[neighbour];
         }
         const QString text = toQt(route[i].label);
-        airportLabels.emplace_back(labelBox(bold, text, at[i], away.x(), away.y()), text);
+        airportLabels.emplace_back(
+            labelBox(bold, painter.device(), text, at[i], away.x(), away.y()), text);
         taken.push_back(airportLabels.back().first);
     }
     for (std::size_t i = 0; i < route.size(); ++i) {
@@ -167,7 +174,7 @@ void drawPoints(QPainter& painter, const std::vector<MapPoint>& route,
         // Above right, above left, below right, below left: the first that is free.
         for (const QPointF side :
              {QPointF(1, -1), QPointF(-1, -1), QPointF(1, 1), QPointF(-1, 1)}) {
-            const QRectF box = labelBox(plain, text, at[i], side.x(), side.y());
+            const QRectF box = labelBox(plain, painter.device(), text, at[i], side.x(), side.y());
             bool covers = false;
             for (const QRectF& other : taken) {
                 covers = covers || other.intersects(box);

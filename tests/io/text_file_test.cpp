@@ -101,14 +101,18 @@ TEST(TextHelpers, SplitTrimCutAndUpperCase) {
 }
 
 TEST(FileNames, AcceptsOrdinaryPlanNames) {
-    for (const char* name : {"EDDF-EGLL", "737-EDDF-KJFK", "A..B", "Z\xDCRICH", "TEMP"}) {
+    for (const char* name : {"EDDF-EGLL", "737-EDDF-KJFK", "A..B", "Z\xDCRICH", "TEMP", "COM10",
+                             "LPT", "CONOUT", "737-COM1"}) {
         EXPECT_TRUE(isPlainFileName(name)) << name;
     }
 }
 
 TEST(FileNames, RefusesNamesThatLeaveTheFolderOrThatWindowsCannotTake) {
-    for (const char* name : {"", ".", "..", "../X", "A/B", "A\\B", "C:X", "A*", "A?", "A|B", "A\"B",
-                             "<A>", "TRAIL.", "TRAIL ", "CON", "nul.txt", "A\tB"}) {
+    for (const char* name :
+         {"",       ".",           "..",      "../X",     "A/B",      "A\\B",   "C:X",
+          "A*",     "A?",          "A|B",     "A\"B",     "<A>",      "TRAIL.", "TRAIL ",
+          "CON",    "nul.txt",     "A\tB",    "com5",     "COM9.rte", "lpt1",   "Lpt7.pln",
+          "CONIN$", "conout$.txt", "aux.b.c", "COM1 .rte"}) {
         EXPECT_FALSE(isPlainFileName(name)) << name;
     }
     EXPECT_NE(refusedNameMessage("../X").find("'../X'"), std::string::npos);

@@ -245,7 +245,7 @@ TEST(AircraftTableFile, LineNumberIsEntryNumber) {
                                   {"\tDC10", "1", "H"}}));
     std::string sixty;
     for (int i = 0; i < 60; ++i) {
-        sixty += "T" + std::to_string(i) + ":x:M\r\n";
+        sixty.append("T").append(std::to_string(i)).append(":x:M\r\n");
     }
     EXPECT_EQ(firstEntries(sixty, 51).back(), (Entry{"T50", "x", "M"}));
     TempFolder folder;

@@ -8,17 +8,28 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QStringList>
+#include <cstdio>
 
 #include "io/file_system.h"
 #include "ui/main_window.h"
 #include "ui/text_convert.h"
+#include "ui/web_pane_choice.h"
 
 int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Skyloom"));
+    // The web engine lists its start-up parameters; they mean nothing to a
+    // pilot. QT_LOGGING_RULES brings them back.
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES")) {
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    }
+    if (const QString why = skyloom::ui::webPaneChoice().reason; !why.isEmpty()) {
+        std::fputs(qPrintable(why + QLatin1Char('\n')), stderr);
+    }
 
     std::string programFolder = skyloom::executableFolder();
     const QStringList arguments = QApplication::arguments();

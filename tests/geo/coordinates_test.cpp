@@ -1,4 +1,4 @@
-#include "route/coordinates.h"
+#include "geo/coordinates.h"
 
 #include <gtest/gtest.h>
 
