@@ -1,6 +1,7 @@
 #include "commands/save_fmc.h"
 
-#include "formats/fmc_layout.h"
+#include "formats/fmc_formats.h"
+#include "formats/fs9_plan.h"
 #include "io/file_names.h"
 #include "io/file_system.h"
 #include "io/text_file.h"
@@ -29,63 +30,52 @@ bool writeOne(CommandContext& context, const std::string& folder, const std::str
     return true;
 }
 
+// The cruise-altitude line of the plan shows the altitude at the moment of saving.
+void refreshCruiseAltitude(MainWindowData& data) {
+    for (std::string& line : data.planLines) {
+        if (contains(line, "cruising_altitude")) {
+            line = "cruising_altitude=" + data.cruiseAltitude;
+            break;
+        }
+    }
+}
+
+// The name the pilot gives, in upper case; empty when cancelled or refused.
+std::string askName(CommandContext& context, SaveFmcResult& result) {
+    auto answer = context.prompts.input({"Dateiname:", "Save Flightplan", ""});
+    const std::string name = toUpper1252(answer.value_or(""));
+    if (!name.empty() && !isPlainFileName(name)) {
+        context.prompts.message(
+            {refusedNameMessage(name), MessageButtons::Ok, MessageIcon::Critical, ""});
+        result.failed = true;
+        return std::string();
+    }
+    return name;
+}
+
 }  // namespace
 
 SaveFmcResult SaveFmcData(CommandContext& context) {
     SaveFmcResult result;
     MainWindowData& data = context.data;
     const Settings& settings = context.settings;
-    std::string prefix;
-    if (data.aircraft == Aircraft::Pmdg737) {
-        prefix = "737-";
-    } else if (data.aircraft == Aircraft::Pmdg747) {
-        prefix = "747-";
-    }
-    auto answer = context.prompts.input({"Dateiname:", "Save Flightplan", ""});
-    const std::string name = toUpper1252(answer.value_or(""));
+    const std::string name = askName(context, result);
     if (name.empty()) {
         return result;
     }
-    if (!isPlainFileName(name)) {
-        context.prompts.message(
-            {refusedNameMessage(name), MessageButtons::Ok, MessageIcon::Critical, ""});
-        result.failed = true;
-        return result;
-    }
-
     if (data.createFsPlan) {
-        for (std::string& line : data.planLines) {
-            if (contains(line, "cruising_altitude")) {
-                line = "cruising_altitude=" + data.cruiseAltitude;
-                break;
-            }
-        }
+        refreshCruiseAltitude(data);
     }
     if (!data.onlyFsPlan) {
-        std::string folder;
-        std::string file;
-        switch (layoutFor(data.aircraft)) {
-            case FmcLayout::LevelD:
-                folder = settings.pathLevelDPlans;
-                file = name + ".rte";
-                break;
-            case FmcLayout::Pss:
-                folder = settings.pathPssPlans;
-                file = name + ".b2r";
-                break;
-            case FmcLayout::Pmdg737:
-            case FmcLayout::Pmdg747:
-                folder = settings.pathPmdgPlans;
-                file = prefix + name + ".rte";
-                break;
-        }
-        if (!writeOne(context, folder, folder + file, data.fmcLines, result)) {
+        const FmcFormat& format = FmcFormatFor(data.aircraft);
+        if (!writeOne(context, settings.*format.folder, FmcFilePath(format, settings, name),
+                      data.fmcLines, result)) {
             return result;
         }
     }
     if (data.createFsPlan) {
-        const std::string& folder = settings.pathFsPlans;
-        if (!writeOne(context, folder, folder + name + ".pln", data.planLines, result)) {
+        const std::string& folder = settings.*kFs9PlanFolder;
+        if (!writeOne(context, folder, folder + name + kFs9PlanExtension, data.planLines, result)) {
             return result;
         }
     }

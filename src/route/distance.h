@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/resolved_route.h"
+
 namespace skyloom {
 
 inline constexpr double kPi = 3.14159265358979;
@@ -18,8 +20,11 @@ double ArcCosine(double x);
 double GreatCircleDistance(const std::string& lat1, const std::string& lon1,
                            const std::string& lat2, const std::string& lon2,
                            const std::string& unit);
+double GreatCircleDistance(double lat1, double lon1, double lat2, double lon2,
+                           const std::string& unit);
 
-// Sum of the legs between the "lat lon" lines, rounded half up to whole nautical miles.
-int TotalRouteDistance(const std::vector<std::string>& routePoints);
+// Sum of the legs from the departure over every resolved point to the
+// destination, rounded half up to whole nautical miles.
+int TotalRouteDistance(const ResolvedRoute& route);
 
 }  // namespace skyloom
