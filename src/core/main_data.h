@@ -52,7 +52,7 @@ struct MainWindowData {
     std::vector<std::string> destinationRunways;  // List7
     std::vector<std::string> routePoints;         // List8: "lat lon", departure first
     // The route the last calculation resolved (not shown); the lists above
-    // are rendered from it. A loaded flight brings none.
+    // are rendered from it. A loaded flight brings none and leaves it as it was.
     ResolvedRoute resolvedRoute;
 };
 

@@ -1,0 +1,42 @@
+#pragma once
+// One calculation against the small navigation database in tests/data/route/nav,
+// shared by the command and map tests.
+
+#include <string>
+#include <vector>
+
+#include "commands/calculate.h"
+#include "io/file_system.h"
+#include "support/scripted_prompts.h"
+#include "support/test_paths.h"
+
+namespace skyloom::testing {
+
+using Lines = std::vector<std::string>;
+
+struct Trip {
+    explicit Trip(const std::string& route, Aircraft aircraft = Aircraft::Pmdg737) {
+        settings.pathNavData = testDataPath({"route", "nav"}) + kPathSeparator;
+        settings.performance = {300, 90, 60, 20, 5000, 26000};
+        data.aircraft = aircraft;
+        data.route = route;
+    }
+    CalculateResult calculate() {
+        CommandContext context{settings, data, prompts};
+        NavDatabase nav(settings.pathNavData);
+        return Calculate(context, nav);
+    }
+    Settings settings;
+    MainWindowData data;
+    ScriptedPrompts prompts;
+};
+
+inline std::string joinCrLf(const Lines& lines) {
+    std::string bytes;
+    for (const auto& line : lines) {
+        bytes += line + "\r\n";
+    }
+    return bytes;
+}
+
+}  // namespace skyloom::testing
