@@ -1,27 +1,26 @@
-// "Save FMC-Data" after a real calculation: file names and folders per
-// aircraft (compared byte for byte with the files written by hand for the
-// calculation tests), the plan switches, the refreshed cruise-altitude line,
-// and a cancelled, unsafe or unwritable name.
+// Every golden route calculated for every aircraft and saved: each file byte
+// for byte the one written by hand in tests/data/route/expected, in its folder
+// under its name. Then the plan switches and names or folders that fail.
 
 #include "commands/save_fmc.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <optional>
-
 #include "commands/trip.h"
 #include "formats/flight_test_support.h"
+#include "io/text_util.h"
 
 namespace skyloom {
 namespace {
 
 using testing::Lines;
+using testing::readBytes;
 using testing::TempFolder;
-using testing::Trip;
 
 struct SaveFmc : ::testing::Test {
-    SaveFmc() {
+    void SetUp() override { calculate("EDDF TAU DO LOGA MID EGLL", Aircraft::Pmdg737); }
+    void calculate(const char* route, Aircraft aircraft) {
+        trip = testing::Trip(route, aircraft);
         trip.calculate();
         trip.settings.pathPmdgPlans = pmdg.path() + kPathSeparator;
         trip.settings.pathLevelDPlans = levelD.path() + kPathSeparator;
@@ -34,74 +33,57 @@ struct SaveFmc : ::testing::Test {
         CommandContext context{trip.settings, trip.data, trip.prompts};
         return SaveFmcData(context);
     }
-    std::size_t filesWritten() {
-        std::size_t count = 0;
-        for (const TempFolder* folder : {&pmdg, &levelD, &pss, &fs}) {
-            for ([[maybe_unused]] const auto& entry :
-                 std::filesystem::directory_iterator(toNativePath(folder->path()))) {
-                ++count;
-            }
-        }
-        return count;
-    }
-    Trip trip{"EDDF TAU DO LOGA MID EGLL"};
+    testing::Trip trip{""};
     TempFolder pmdg, levelD, pss, fs;
 };
 
-TEST_F(SaveFmc, WritesTheFilesOfTheChoice) {
+TEST_F(SaveFmc, EveryRouteForEveryAircraftIsItsGoldenFile) {
+    const std::tuple<const char*, const char*, const char*> routes[] = {
+        {"EDDF EGLL", "a_two_airports", "353"},
+        {"EDDF TAU DO LOGA MID EGLL", "b_direct", "361"},
+        {"EDDF TAU UL610 KOBLI UM601 PEPAX LOGA MID EGLL", "c_airways", "388"}};
     const struct {
         Aircraft aircraft;
-        bool createFsPlan, onlyFsPlan;
-        const char* typed;
-        std::vector<std::tuple<const TempFolder*, const char*, const char*>> files;
-    } rows[] = {
-        {Aircraft::Pmdg737, false, false, "eddf-egll", {{&pmdg, "737-EDDF-EGLL.rte", ".737.rte"}}},
-        {Aircraft::Pmdg747,
-         true,
-         false,
-         "n",
-         {{&pmdg, "747-N.rte", ".747.rte"}, {&fs, "N.pln", ".pln"}}},
-        {Aircraft::LevelD767, false, false, "x", {{&levelD, "X.rte", ".leveld.rte"}}},
-        {Aircraft::Pss777, false, false, "e-e", {{&pss, "E-E.b2r", ".b2r"}}},
-        {Aircraft::Pss777, true, true, "p", {{&fs, "P.pln", ".pln"}}},
-    };
-    const std::string golden = testing::testDataPath({"route", "expected", "b_direct"});
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.typed);
-        trip.data.aircraft = row.aircraft;
-        trip.calculate();
-        trip.data.createFsPlan = row.createFsPlan;
-        trip.data.onlyFsPlan = row.onlyFsPlan;
-        SaveFmcResult result = save(std::string(row.typed));
-        Lines expected;
-        for (const auto& [folder, name, suffix] : row.files) {
-            expected.push_back(folder->file(name));
-            EXPECT_EQ(testing::readBytes(expected.back()), testing::readBytes(golden + suffix));
-        }
-        EXPECT_FALSE(result.failed);
-        EXPECT_EQ(result.written, expected);
-        EXPECT_EQ(filesWritten(), expected.size());
-        EXPECT_EQ(trip.prompts.messageTexts(), Lines{"Flightplan(s) saved!"});
-        for (const std::string& path : expected) {
-            std::filesystem::remove(toNativePath(path));
+        const TempFolder* folder;
+        const char* prefix;
+        const char* extension;
+        const char* golden;
+    } files[] = {{Aircraft::Pmdg737, &pmdg, "737-", ".rte", ".737.rte"},
+                 {Aircraft::Pmdg747, &pmdg, "747-", ".rte", ".747.rte"},
+                 {Aircraft::LevelD767, &levelD, "", ".rte", ".leveld.rte"},
+                 {Aircraft::Pss777, &pss, "", ".b2r", ".b2r"}};
+    for (const auto& [route, stem, distance] : routes) {
+        const std::string golden = testing::testDataPath({"route", "expected", stem});
+        const std::string name = toUpper1252(stem);
+        for (const auto& file : files) {
+            SCOPED_TRACE(std::string(stem) + file.golden);
+            calculate(route, file.aircraft);
+            EXPECT_EQ(trip.data.distance, distance);  // whatever the aircraft
+            const Lines written{file.folder->file(file.prefix + name + file.extension),
+                                fs.file(name + ".pln")};
+            EXPECT_EQ(save(stem).written, written);
+            EXPECT_EQ(readBytes(written[0]), readBytes(golden + file.golden));
+            EXPECT_EQ(readBytes(written[1]), readBytes(golden + ".pln"));
+            EXPECT_EQ(trip.prompts.messageTexts(), Lines{"Flightplan(s) saved!"});
+            EXPECT_TRUE(trip.prompts.choices.empty());  // LOGA twice at one place: no window
         }
     }
-    EXPECT_EQ(trip.prompts.inputs.at(0).prompt, "Dateiname:");
-    EXPECT_EQ(trip.prompts.inputs.at(0).title, "Save Flightplan");
+    EXPECT_EQ(trip.prompts.inputs.at(0).prompt + trip.prompts.inputs.at(0).title,
+              "Dateiname:Save Flightplan");
 }
 
-TEST_F(SaveFmc, OnlyTheFirstCruisingAltitudeLineIsRefreshedAndOnlyWithThePlan) {
+TEST_F(SaveFmc, PlanSwitchesAndTheRefreshedCruisingAltitude) {
     trip.data.cruiseAltitude = "35000";
     trip.data.planLines.push_back("waypoint.9=cruising_altitude, 0,X");
-    Lines refreshed = trip.data.planLines;
-    refreshed[5] = "cruising_altitude=35000";
     trip.data.createFsPlan = false;
-    save(std::string("NAME"));
+    EXPECT_EQ(save("A").written, Lines{pmdg.file("737-A.rte")});
     EXPECT_EQ(trip.data.planLines[5], "cruising_altitude=31000");
-    trip.data.createFsPlan = true;
-    save(std::string("NAME"));
-    EXPECT_EQ(trip.data.planLines, refreshed);
-    EXPECT_EQ(testing::readBytes(fs.file("NAME.pln")), testing::joinCrLf(refreshed));
+    trip.data.createFsPlan = trip.data.onlyFsPlan = true;
+    EXPECT_EQ(save("B").written, Lines{fs.file("B.pln")});
+    EXPECT_EQ(trip.data.planLines[5], "cruising_altitude=35000");
+    EXPECT_EQ(trip.data.planLines.back(), "waypoint.9=cruising_altitude, 0,X");  // the first only
+    EXPECT_NE(readBytes(fs.file("B.pln")).find("\r\ncruising_altitude=35000\r\n"),
+              std::string::npos);
 }
 
 TEST_F(SaveFmc, NoNameAnUnsafeNameOrAMissingFolderWritesNothing) {
@@ -110,12 +92,12 @@ TEST_F(SaveFmc, NoNameAnUnsafeNameOrAMissingFolderWritesNothing) {
     for (const auto& [answer, refused] : rows) {
         SaveFmcResult result = save(answer);
         EXPECT_EQ(result.failed, refused) << answer.value_or("(cancelled)");
+        EXPECT_TRUE(result.written.empty());
         EXPECT_EQ(trip.prompts.messages.size(), refused ? 1u : 0u);
     }
-    EXPECT_EQ(filesWritten(), 0u);
     const std::string missing = fs.path() + kPathSeparator + "missing";
     trip.settings.pathFsPlans = missing + kPathSeparator;
-    SaveFmcResult result = save(std::string("NAME"));
+    SaveFmcResult result = save("NAME");
     EXPECT_TRUE(result.failed);
     EXPECT_EQ(result.written, Lines{pmdg.file("737-NAME.rte")});  // written first, it stays
     testing::expectOneMessage(trip.prompts, MessageIcon::Critical, missing, false);

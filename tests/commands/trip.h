@@ -1,9 +1,6 @@
 #pragma once
-// One calculation against the small navigation database in tests/data/route/nav,
-// shared by the command and map tests.
-
-#include <string>
-#include <vector>
+// One calculation against the small navigation database in
+// tests/data/route/nav, shared by the command and map tests.
 
 #include "commands/calculate.h"
 #include "io/file_system.h"
@@ -17,7 +14,7 @@ using Lines = std::vector<std::string>;
 struct Trip {
     explicit Trip(const std::string& route, Aircraft aircraft = Aircraft::Pmdg737) {
         settings.pathNavData = testDataPath({"route", "nav"}) + kPathSeparator;
-        settings.performance = {300, 90, 60, 20, 5000, 26000};
+        settings.performance = {300, 90, 60, 20, 5000, 26000};  // enough fuel, no message
         data.aircraft = aircraft;
         data.route = route;
     }
@@ -30,13 +27,5 @@ struct Trip {
     MainWindowData data;
     ScriptedPrompts prompts;
 };
-
-inline std::string joinCrLf(const Lines& lines) {
-    std::string bytes;
-    for (const auto& line : lines) {
-        bytes += line + "\r\n";
-    }
-    return bytes;
-}
 
 }  // namespace skyloom::testing
