@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "route/route_intake.h"
-#include "route/waypoint_candidates.h"
 
 namespace skyloom {
 namespace {
@@ -32,18 +31,6 @@ TEST(RouteIntake, TakesTheRouteBelowTheMarker) {
     for (const auto& [text, route] : rows) {
         EXPECT_EQ(RouteFromRouteFinderPage(text), route) << text;
     }
-}
-
-TEST(WaypointCandidates, NearestToThePreviousPointIsPicked) {
-    // KOPAS in Luxembourg and in Nebraska, seen from Frankfurt and from Denver.
-    WaypointChoice choice{{"KOPAS 49.6:6.1", "KOPAS 41.1:-97.2", "KOPAS x:y"}, "50.03 8.57"};
-    EXPECT_EQ(nearestCandidate(choice), 0u);
-    choice.previousPoint = "39.86 -104.67";
-    EXPECT_EQ(nearestCandidate(choice), 1u);
-    choice.previousPoint = "";
-    EXPECT_EQ(nearestCandidate(choice), 0u);
-    EXPECT_EQ(candidateDistanceText("50 8", "A 51:8"), "60 nm");
-    EXPECT_EQ(candidateDistanceText("50 8", "A 51:x"), "");
 }
 
 }  // namespace
