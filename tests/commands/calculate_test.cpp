@@ -14,13 +14,16 @@ namespace {
 using testing::Lines;
 using testing::Trip;
 
-// "identifier kind via" of each PMDG 737 waypoint record: 25 lines, and an
-// empty line after an airway point's.
+// "identifier kind via" of each PMDG 737 waypoint record (25 lines), and ""
+// for the empty line that closes an airway point's.
 Lines pmdgHeads(const Lines& file) {
     Lines heads;
     for (std::size_t i = 36; i + 25 < file.size() && file[i] != "EGLL"; i += 25) {
         heads.push_back(file[i] + " " + file[i + 1] + " " + file[i + 2]);
-        i += file[i + 25].empty() ? 1 : 0;
+        if (file[i + 25].empty()) {
+            heads.emplace_back();  // the record's closing empty line
+            ++i;
+        }
     }
     return heads;
 }
@@ -53,13 +56,13 @@ TEST(CalculateRules, OneRoutePerRow) {
         {"EDDF IVER UL975 BRIDG EGLL",
          {"W,HILLS,UL975,30,50.0,3.0", "W,BRIDG,UL975,30,50.0,2.0"},
          {kNotFound + "1. IVER\r\n"},
-         {"HILLS 5 UL975", "BRIDG 2 -"}},
+         {"HILLS 5 UL975", "", "BRIDG 2 -"}},
         // Entry equal to exit: that one point, with kind 2.
         {"EDDF KOBLI UL610 KOBLI EGLL",
          {"W,KOBLI,,0,50.501944,4.411111", "W,KOBLI,UL610,30,50.501944,4.411111",
           "W,KOBLI,UL610,30,50.501944,4.411111"},
          {},
-         {"KOBLI 2 UL610", "KOBLI 2 UL610", "KOBLI 2 -"}},
+         {"KOBLI 2 UL610", "KOBLI 2 UL610", "", "KOBLI 2 -"}},
         {"EDDF NOWHERE TAU UZ999 EGLL",
          {"W,TAU,,0,50.191389,7.918056"},
          {kNotFound + "1. NOWHERE\r\n2. UZ999\r\n"},

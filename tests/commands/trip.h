@@ -1,6 +1,5 @@
 #pragma once
-// One calculation against the small navigation database in
-// tests/data/route/nav, shared by the command and map tests.
+// One calculation on tests/data/route/nav, shared by the command and map tests.
 
 #include "commands/calculate.h"
 #include "io/file_system.h"

@@ -15,8 +15,7 @@ TEST(GreatCircleDistance, UnitsEndsOfTheRangeAndUnreadableTexts) {
     EXPECT_DOUBLE_EQ(GreatCircleDistance("abc", "", "", "x", "N"), 0.0);
 }
 
-// Along the meridian 0 over the resolved latitudes given; an unresolved
-// point far north is not flown over. One degree is 60 x 1.1515 x 0.8684 nm.
+// Along meridian 0 (a degree is 60 x 1.1515 x 0.8684 nm); unresolved points are not flown.
 TEST(TotalRouteDistance, SumsTheLegsOfResolvedPointsAndRoundsHalfUp) {
     const double perDegree = 60.0 * 1.1515 * 0.8684;
     const std::pair<std::vector<double>, int> rows[] = {{{50, 50}, 0},
