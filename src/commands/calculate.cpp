@@ -3,7 +3,6 @@
 #include "formats/fmc_formats.h"
 #include "formats/fs9_plan.h"
 #include "fuel/fuel_time.h"
-#include "geo/coordinates.h"
 #include "io/text_util.h"
 #include "navdata/runway_list.h"
 #include "route/cruise_level.h"

@@ -35,6 +35,24 @@ bool decodePoint(const std::string& line, const std::string& airway, Reached rea
     return true;
 }
 
+// The lines strictly between entry and exit in the direction of flight; the
+// one line itself when entry and exit are the same line.
+std::vector<int> walkBetween(int entryIndex, int exitIndex) {
+    std::vector<int> walk;
+    if (entryIndex < exitIndex) {
+        for (int k = entryIndex + 1; k <= exitIndex - 1; ++k) {
+            walk.push_back(k);
+        }
+    } else if (entryIndex > exitIndex) {
+        for (int k = entryIndex - 1; k >= exitIndex + 1; --k) {
+            walk.push_back(k);
+        }
+    } else {
+        walk.push_back(entryIndex);
+    }
+    return walk;
+}
+
 }  // namespace
 
 void AddAirwayLegs(RouteRun& run, const std::string& airway, int position) {
@@ -69,18 +87,7 @@ void AddAirwayLegs(RouteRun& run, const std::string& airway, int position) {
         return;
     }
 
-    std::vector<int> walk;
-    if (entryIndex < exitIndex) {
-        for (int k = entryIndex + 1; k <= exitIndex - 1; ++k) {
-            walk.push_back(k);
-        }
-    } else if (entryIndex > exitIndex) {
-        for (int k = entryIndex - 1; k >= exitIndex + 1; --k) {
-            walk.push_back(k);
-        }
-    } else {
-        walk.push_back(entryIndex);
-    }
+    const std::vector<int> walk = walkBetween(entryIndex, exitIndex);
     const Reached reached =
         entryIndex == exitIndex ? Reached::OnAirwayEntryIsExit : Reached::OnAirway;
     for (int k : walk) {

@@ -98,8 +98,9 @@ void AddDirectLeg(RouteRun& run, const std::string& element, int position,
         found = searchEverywhere(run, element, fault);
     }
     WaypointPosition where;
-    // A waypoint that cannot be found, or whose line cannot be decoded, gets no
-    // record anywhere, so the files stay well formed.
+    // A waypoint that cannot be found, or whose line cannot be decoded, stays
+    // in the route as not resolved; no writer writes it, so the files stay
+    // well formed.
     if (!found || !MakeWaypointPosition(found->latitude, found->longitude, where)) {
         run.markUnresolved(element);
         return;
