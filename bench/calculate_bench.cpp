@@ -7,10 +7,10 @@
 #include <fstream>
 #include <string>
 
+#include "commands/calculate.h"
 #include "core/command_context.h"
 #include "io/file_system.h"
 #include "navdata/nav_database.h"
-#include "route/calculate.h"
 
 namespace {
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/resolved_route.h"
+
 namespace skyloom {
 
 // Option1 .. Option4, in this order (the value indexes tables of the options).
@@ -49,6 +51,9 @@ struct MainWindowData {
     std::vector<std::string> unresolved;          // List6: elements not found
     std::vector<std::string> destinationRunways;  // List7
     std::vector<std::string> routePoints;         // List8: "lat lon", departure first
+    // The route the last calculation resolved (not shown); the lists above
+    // are rendered from it. A loaded flight brings none and leaves it as it was.
+    ResolvedRoute resolvedRoute;
 };
 
 inline constexpr Aircraft kAllAircraft[] = {Aircraft::Pmdg737, Aircraft::Pmdg747,

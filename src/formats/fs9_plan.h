@@ -18,14 +18,19 @@
 #include <string>
 #include <vector>
 
+#include "core/resolved_route.h"
+#include "core/settings.h"
+
 namespace skyloom {
 
-void AddPlanHeader(std::vector<std::string>& lines, const std::string& departure,
-                   const std::string& destination, const std::string& cruiseAltitude);
-// The type letter by the identifier's length: "N, ", "V, ", "I, " or nothing.
-std::string PlanWaypointType(const std::string& identifier);
-// "waypoint.N=" + rest
-std::string PlanWaypointLine(int number, const std::string& rest);
-std::string PlanAirportLine(int number, const std::string& code, const std::string& coordinates);
+// The waypoint lines alone, departure first (List5).
+std::vector<std::string> Fs9PlanWaypointLines(const ResolvedRoute& route);
+// The whole plan: its keys, then the waypoint lines (List4).
+std::vector<std::string> Fs9PlanLines(const ResolvedRoute& route,
+                                      const std::string& cruiseAltitude);
+
+// The plan file always goes into PathFsPlans, named without a prefix.
+inline constexpr std::string Settings::*kFs9PlanFolder = &Settings::pathFsPlans;
+inline constexpr const char* kFs9PlanExtension = ".pln";
 
 }  // namespace skyloom

@@ -2,21 +2,23 @@
 
 namespace skyloom {
 
-void AddLevelDHeader(std::vector<std::string>& lines, const std::string& departure,
-                     const std::string& destination) {
-    lines.insert(lines.end(), {";LevelD 767 Flightplan - Computed with Skyloom", "", "", "", "",
-                               "H," + departure + "," + destination + ", ,"});
-}
-
-void AddLevelDWaypoint(std::vector<std::string>& lines, const std::string& identifier,
-                       const std::string& via, const std::string& code, const std::string& latitude,
-                       const std::string& longitude) {
-    lines.push_back("W," + identifier + "," + via + "," + code + "," + latitude + "," + longitude +
-                    ",0.000000,0.000000,0,0,0");
-}
-
-void AddLevelDFooter(std::vector<std::string>& lines) {
+std::vector<std::string> LevelDRouteLines(const ResolvedRoute& route) {
+    std::vector<std::string> lines{
+        ";LevelD 767 Flightplan - Computed with Skyloom",
+        "",
+        "",
+        "",
+        "",
+        "H," + route.departure.code + "," + route.destination.code + ", ,"};
+    // Positions keep the navigation file's sign and digits.
+    for (const ResolvedPoint* point : route.resolvedPoints()) {
+        const std::string via = point->via();
+        lines.push_back("W," + point->identifier + "," + via + "," + (via.empty() ? "0" : "30") +
+                        "," + point->latitudeText + "," + point->longitudeText +
+                        ",0.000000,0.000000,0,0,0");
+    }
     lines.insert(lines.end(), {"", "", "End of FlightPlan"});
+    return lines;
 }
 
 }  // namespace skyloom

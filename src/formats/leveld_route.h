@@ -11,13 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "core/resolved_route.h"
+
 namespace skyloom {
 
-void AddLevelDHeader(std::vector<std::string>& lines, const std::string& departure,
-                     const std::string& destination);
-void AddLevelDWaypoint(std::vector<std::string>& lines, const std::string& identifier,
-                       const std::string& via, const std::string& code, const std::string& latitude,
-                       const std::string& longitude);
-void AddLevelDFooter(std::vector<std::string>& lines);
+std::vector<std::string> LevelDRouteLines(const ResolvedRoute& route);
 
 }  // namespace skyloom

@@ -1,40 +1,48 @@
 #include "formats/pmdg_route.h"
 
+#include "geo/coordinates.h"
+
 namespace skyloom {
 
 namespace {
-void addZeros(std::vector<std::string>& lines, int count) {
+
+using Lines = std::vector<std::string>;
+
+void addZeros(Lines& lines, int count) {
     lines.insert(lines.end(), static_cast<std::size_t>(count), "0");
 }
-}  // namespace
 
-void AddPmdgHeader(std::vector<std::string>& lines, bool is747, const std::string& departure,
-                   const std::string& position, const std::string& elevation) {
-    lines.insert(lines.end(), {"PMDG737NGFMC *2.1* - Computed with Skyloom", "", "#", "", departure,
-                               "1", "DIRECT", position + " " + elevation, "-----", "1", "0", "",
-                               "1", elevation, "-", "-1000000", "-1000000"});
+void addDeparture(Lines& lines, bool is747, const ResolvedAirport& airport, std::size_t records) {
+    lines.insert(lines.end(),
+                 {"PMDG737NGFMC *2.1* - Computed with Skyloom", "", std::to_string(records), "",
+                  airport.code, "1", "DIRECT", airport.position + " " + airport.elevation, "-----",
+                  "1", "0", "", "1", airport.elevation, "-", "-1000000", "-1000000"});
     addZeros(lines, is747 ? 19 : 18);
     lines.emplace_back();
 }
 
-void AddPmdgRecordHead(std::vector<std::string>& lines, const std::string& identifier,
-                       const std::string& kind, const std::string& via) {
-    lines.insert(lines.end(), {identifier, kind, via});
-}
-
-void AddPmdgRecordTail(std::vector<std::string>& lines, bool is747, const std::string& position,
-                       bool closingEmptyLine) {
-    lines.push_back(position);
+// A direct waypoint's via is the neighbouring airway (or "DIRECT"), but "-"
+// for the last two elements before the destination. An airway point's record
+// closes with an empty line, a direct waypoint's does not.
+void addWaypoint(Lines& lines, bool is747, const ResolvedPoint& point) {
+    const bool walked = point.reached == Reached::OnAirway;
+    std::string via = point.lineAirway;
+    if (!point.onAirway()) {
+        via = point.nearDestination ? "-" : (point.airway.empty() ? "DIRECT" : point.airway);
+    }
+    lines.insert(lines.end(),
+                 {point.identifier, walked ? "5" : "2", via,
+                  WaypointPositionOf(point.latitudeText, point.longitudeText).recordText()});
     addZeros(lines, is747 ? 22 : 21);
-    if (closingEmptyLine) {
+    if (point.onAirway()) {
         lines.emplace_back();
     }
 }
 
-void AddPmdgDestination(std::vector<std::string>& lines, bool is747, const std::string& destination,
-                        const std::string& position, const std::string& elevation) {
-    lines.insert(lines.end(), {destination, "1", "-", position + " " + elevation, "-----", "0", "0",
-                               "", "1", elevation, "-", "-1000000", "-1000000"});
+void addDestination(Lines& lines, bool is747, const ResolvedAirport& airport) {
+    lines.insert(lines.end(),
+                 {airport.code, "1", "-", airport.position + " " + airport.elevation, "-----", "0",
+                  "0", "", "1", airport.elevation, "-", "-1000000", "-1000000"});
     addZeros(lines, is747 ? 19 : 18);
     lines.emplace_back();
     lines.insert(lines.end(), is747 ? 6 : 5, "-----");
@@ -42,6 +50,27 @@ void AddPmdgDestination(std::vector<std::string>& lines, bool is747, const std::
     if (is747) {
         lines.emplace_back("0");
     }
+}
+
+Lines pmdgRouteLines(const ResolvedRoute& route, bool is747) {
+    const auto points = route.resolvedPoints();
+    Lines lines;
+    addDeparture(lines, is747, route.departure, points.size() + 2);
+    for (const ResolvedPoint* point : points) {
+        addWaypoint(lines, is747, *point);
+    }
+    addDestination(lines, is747, route.destination);
+    return lines;
+}
+
+}  // namespace
+
+Lines Pmdg737RouteLines(const ResolvedRoute& route) {
+    return pmdgRouteLines(route, false);
+}
+
+Lines Pmdg747RouteLines(const ResolvedRoute& route) {
+    return pmdgRouteLines(route, true);
 }
 
 }  // namespace skyloom

@@ -3,7 +3,7 @@
 //
 //   PMDG737NGFMC *2.1* - Computed with Skyloom
 //   (empty)
-//   3                      <- record count, "#" until the calculation ends
+//   3                      <- waypoint records, departure and destination included
 //   (empty)
 //   EDDF
 //   1
@@ -18,17 +18,11 @@
 #include <string>
 #include <vector>
 
+#include "core/resolved_route.h"
+
 namespace skyloom {
 
-void AddPmdgHeader(std::vector<std::string>& lines, bool is747, const std::string& departure,
-                   const std::string& position, const std::string& elevation);
-// The first three lines of a waypoint record: identifier, kind code, via.
-void AddPmdgRecordHead(std::vector<std::string>& lines, const std::string& identifier,
-                       const std::string& kind, const std::string& via);
-// The rest of it: position text, the zero lines and, for airway points, an empty line.
-void AddPmdgRecordTail(std::vector<std::string>& lines, bool is747, const std::string& position,
-                       bool closingEmptyLine);
-void AddPmdgDestination(std::vector<std::string>& lines, bool is747, const std::string& destination,
-                        const std::string& position, const std::string& elevation);
+std::vector<std::string> Pmdg737RouteLines(const ResolvedRoute& route);
+std::vector<std::string> Pmdg747RouteLines(const ResolvedRoute& route);
 
 }  // namespace skyloom

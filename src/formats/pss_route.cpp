@@ -2,14 +2,11 @@
 
 namespace skyloom {
 
-void AddPssHeader(std::vector<std::string>& lines, const std::string& departure,
-                  const std::string& destination) {
-    lines.insert(lines.end(), {"Origin=" + departure, "Destination=" + destination, "#"});
-}
+namespace {
 
-void AddPssWaypoint(std::vector<std::string>& lines, int index, const std::string& type,
-                    const std::string& via, const std::string& identifier,
-                    const std::string& latitude, const std::string& longitude) {
+// Type "2" for the first route element, "3" for a point flown on an airway,
+// "1" for one flown to directly.
+void addWaypoint(std::vector<std::string>& lines, std::size_t index, const ResolvedPoint& point) {
     const std::string wp = "wp" + std::to_string(index);
     const char* fixedKeys[] = {".AltType=0",
                                ".Alt=-1",
@@ -28,14 +25,28 @@ void AddPssWaypoint(std::vector<std::string>& lines, int index, const std::strin
                                ".proc.RecNav_Lat=0.000000",
                                ".proc.RecNav_Lon=0.000000",
                                ".proc.overfly=0"};
-    lines.push_back(wp + ".Type=" + type);
+    const std::string via = point.via();
+    lines.push_back(wp + ".Type=" + (point.firstElement ? "2" : (via.empty() ? "1" : "3")));
     lines.push_back(wp + ".VIA=" + via);
-    lines.push_back(wp + ".Name=" + identifier);
-    lines.push_back(wp + ".Lat=" + latitude);
-    lines.push_back(wp + ".Lon=" + longitude);
+    lines.push_back(wp + ".Name=" + point.identifier);
+    lines.push_back(wp + ".Lat=" + point.latitudeText);
+    lines.push_back(wp + ".Lon=" + point.longitudeText);
     for (const char* key : fixedKeys) {
         lines.push_back(wp + key);
     }
+}
+
+}  // namespace
+
+std::vector<std::string> PssRouteLines(const ResolvedRoute& route) {
+    const auto points = route.resolvedPoints();
+    std::vector<std::string> lines{"Origin=" + route.departure.code,
+                                   "Destination=" + route.destination.code,
+                                   "waypoints_number=" + std::to_string(points.size())};
+    for (std::size_t index = 0; index < points.size(); ++index) {
+        addWaypoint(lines, index, *points[index]);
+    }
+    return lines;
 }
 
 }  // namespace skyloom

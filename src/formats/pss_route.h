@@ -12,13 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "core/resolved_route.h"
+
 namespace skyloom {
 
-void AddPssHeader(std::vector<std::string>& lines, const std::string& departure,
-                  const std::string& destination);
-// `type` is "1" (direct), "2" (first waypoint) or "3" (on an airway).
-void AddPssWaypoint(std::vector<std::string>& lines, int index, const std::string& type,
-                    const std::string& via, const std::string& identifier,
-                    const std::string& latitude, const std::string& longitude);
+std::vector<std::string> PssRouteLines(const ResolvedRoute& route);
 
 }  // namespace skyloom

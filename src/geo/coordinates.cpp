@@ -95,4 +95,10 @@ bool MakeWaypointPosition(const std::string& latitude, const std::string& longit
     return true;
 }
 
+WaypointPosition WaypointPositionOf(const std::string& latitude, const std::string& longitude) {
+    WaypointPosition position;
+    MakeWaypointPosition(latitude, longitude, position);
+    return position;
+}
+
 }  // namespace skyloom

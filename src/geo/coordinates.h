@@ -32,5 +32,7 @@ struct WaypointPosition {
 // Builds the position; a latitude or longitude that is not a number gives false.
 bool MakeWaypointPosition(const std::string& latitude, const std::string& longitude,
                           WaypointPosition& position);
+// The same for texts already known to be numbers (a resolved route's points).
+WaypointPosition WaypointPositionOf(const std::string& latitude, const std::string& longitude);
 
 }  // namespace skyloom

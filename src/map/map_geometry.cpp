@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "route/distance.h"
+#include "geo/great_circle.h"
 
 namespace skyloom {
 

@@ -9,8 +9,8 @@ namespace skyloom {
 
 namespace {
 
-// The plan writes whole seconds of arc; the listing and the coordinate list
-// carry the same decimals.
+// The plan writes whole seconds of arc; the listing carries the navigation
+// file's decimals.
 constexpr double kPlanTolerance = 1.0 / 3600.0 + 1e-9;
 constexpr double kListingTolerance = 1e-6;
 
@@ -48,25 +48,6 @@ std::optional<double> planPart(std::string_view text, char positive, char negati
     }
     const double value = *degrees + *whole / 60.0 + *seconds / 3600.0;
     return trimmed[0] == negative ? -value : value;
-}
-
-// The coordinate list's "lat lon" text (signed decimal degrees).
-std::optional<GeoPoint> readPointText(const std::string& text) {
-    std::vector<std::string> fields;
-    for (const std::string& field : splitAt(trimBlanks(text), ' ')) {
-        if (!field.empty()) {
-            fields.push_back(field);
-        }
-    }
-    if (fields.size() != 2) {
-        return std::nullopt;
-    }
-    std::optional<double> latitude = parseNumber(fields[0]);
-    std::optional<double> longitude = parseNumber(fields[1]);
-    if (!latitude || !longitude) {
-        return std::nullopt;
-    }
-    return GeoPoint{*latitude, *longitude};
 }
 
 struct PlanAirport {
@@ -112,27 +93,25 @@ void routeAirports(const std::string& route, std::string& departure, std::string
     }
 }
 
-// The coordinate list when it belongs to this listing and plan, else nothing.
-std::optional<std::vector<GeoPoint>> matchingCoordinateList(const MainWindowData& data,
-                                                            const std::vector<MapPoint>& waypoints,
-                                                            const PlanAirport& departure,
-                                                            const PlanAirport& destination) {
-    if (data.routePoints.size() != waypoints.size() + 2) {
+// The last calculation's positions when its route is the one the listing and
+// the plan show, else nothing (a loaded flight, or a listing emptied since).
+std::optional<std::vector<GeoPoint>> resolvedPositions(const MainWindowData& data,
+                                                       const std::vector<MapPoint>& waypoints,
+                                                       const PlanAirport& departure,
+                                                       const PlanAirport& destination) {
+    const ResolvedRoute& route = data.resolvedRoute;
+    const auto points = route.resolvedPoints();
+    if (route.empty() || points.size() != waypoints.size()) {
         return std::nullopt;
     }
-    std::vector<GeoPoint> positions;
-    for (const std::string& text : data.routePoints) {
-        std::optional<GeoPoint> point = readPointText(text);
-        if (!point) {
-            return std::nullopt;
-        }
-        positions.push_back(*point);
-    }
-    for (std::size_t i = 0; i < waypoints.size(); ++i) {
-        if (!near(positions[i + 1], waypoints[i].position, kListingTolerance)) {
+    std::vector<GeoPoint> positions{{route.departure.latitude, route.departure.longitude}};
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        positions.push_back({points[i]->latitude, points[i]->longitude});
+        if (!near(positions.back(), waypoints[i].position, kListingTolerance)) {
             return std::nullopt;
         }
     }
+    positions.push_back({route.destination.latitude, route.destination.longitude});
     if ((departure.position && !near(positions.front(), *departure.position, kPlanTolerance)) ||
         (destination.position && !near(positions.back(), *destination.position, kPlanTolerance))) {
         return std::nullopt;
@@ -202,7 +181,7 @@ std::vector<MapPoint> RouteMapPoints(const MainWindowData& data) {
 
     std::vector<MapPoint> points;
     const std::optional<std::vector<GeoPoint>> list =
-        matchingCoordinateList(data, waypoints, departure, destination);
+        resolvedPositions(data, waypoints, departure, destination);
     if (list) {
         departure.position = list->front();
         destination.position = list->back();

@@ -18,13 +18,12 @@ struct MapPoint {
     MapPointKind kind = MapPointKind::Waypoint;
 };
 
-// The route's points in flying order. A calculation leaves its points in the
-// coordinate list (departure first, then one per route listing line, then the
-// destination); the names come from the route listing and the simulator
-// plan's "departure_id=" and "destination_id=" lines. A loaded flight brings
-// no coordinate list, so when that list does not match the listing and the
-// plan, the points are taken from the listing and the plan's airport lines
-// instead. Lines that cannot be read are left out. Empty when there is no route.
+// The route's points in flying order. The names come from the route listing
+// and the simulator plan's "departure_id=" and "destination_id=" lines; the
+// positions from the last calculation's resolved route while the listing and
+// the plan show that route. A loaded flight brings no resolved route, so then
+// the positions are read from the listing and the plan's airport lines. Lines
+// that cannot be read are left out. Empty when there is no route.
 std::vector<MapPoint> RouteMapPoints(const MainWindowData& data);
 
 // A route listing line "KRL" + tab + "N 50.123456" + tab + "E 8.123456".

@@ -1,7 +1,3 @@
-#include "formats/fs9_plan.h"
-#include "formats/leveld_route.h"
-#include "formats/pmdg_route.h"
-#include "formats/pss_route.h"
 #include "geo/coordinates.h"
 #include "io/text_util.h"
 #include "route/route_run.h"
@@ -24,56 +20,37 @@ void showMissingMessage(RouteRun& run, const std::string& airway, const std::str
     run.context.prompts.message({text, MessageButtons::Ok, MessageIcon::None, ""});
 }
 
-struct AirwayPoint {
-    std::string airway;  // field 0
-    std::string identifier;
-    std::string latitude;
-    std::string longitude;
-    WaypointPosition position;
-};
-
-bool decodePoint(const std::string& line, AirwayPoint& point) {
+// One walked line of the airway; false when it cannot be decoded.
+bool decodePoint(const std::string& line, const std::string& airway, Reached reached,
+                 ResolvedPoint& point) {
     auto fields = splitAt(line, ' ');
-    if (fields.size() < 5) {
+    WaypointPosition position;
+    if (fields.size() < 5 || !MakeWaypointPosition(fields[3], fields[4], position)) {
         return false;
     }
-    point = {fields[0], fields[2], fields[3], fields[4], {}};
-    return MakeWaypointPosition(point.latitude, point.longitude, point.position);
+    point = PointAt(fields[2], fields[3], fields[4]);
+    point.reached = reached;
+    point.airway = airway;
+    point.lineAirway = fields[0];
+    return true;
 }
 
-void recordPoint(RouteRun& run, const std::string& airway, const AirwayPoint& point,
-                 const std::string& kind) {
-    MainWindowData& data = run.data();
-    switch (run.layout) {
-        case FmcLayout::LevelD:
-            AddLevelDWaypoint(data.fmcLines, point.identifier, airway, "30", point.latitude,
-                              point.longitude);
-            break;
-        case FmcLayout::Pss:
-            AddPssWaypoint(data.fmcLines, run.waypointNumber - 1, "3", airway, point.identifier,
-                           point.latitude, point.longitude);
-            break;
-        case FmcLayout::Pmdg737:
-        case FmcLayout::Pmdg747:
-            AddPmdgRecordHead(data.fmcLines, point.identifier, kind, point.airway);
-            break;
+// The lines strictly between entry and exit in the direction of flight; the
+// one line itself when entry and exit are the same line.
+std::vector<int> walkBetween(int entryIndex, int exitIndex) {
+    std::vector<int> walk;
+    if (entryIndex < exitIndex) {
+        for (int k = entryIndex + 1; k <= exitIndex - 1; ++k) {
+            walk.push_back(k);
+        }
+    } else if (entryIndex > exitIndex) {
+        for (int k = entryIndex - 1; k >= exitIndex + 1; --k) {
+            walk.push_back(k);
+        }
+    } else {
+        walk.push_back(entryIndex);
     }
-    const std::string record = point.position.recordText();
-    data.routeListing.push_back(point.identifier + "\t" + point.position.listingText());
-    if (isPmdg(run.layout)) {
-        data.fmcLines.push_back(record);
-    }
-    data.planWaypointLines.push_back(PlanWaypointLine(
-        run.waypointNumber, point.identifier + ", " + PlanWaypointType(point.identifier) +
-                                FormatFs9Coordinates(record.substr(0, record.size() - 2), "0") +
-                                ", " + airway));
-    ++run.waypointNumber;
-    if (isPmdg(run.layout)) {
-        data.fmcLines.insert(data.fmcLines.end(), run.layout == FmcLayout::Pmdg747 ? 22 : 21, "0");
-        data.fmcLines.emplace_back();
-        ++run.fmcWaypointCount;
-    }
-    data.routePoints.push_back(point.latitude + " " + point.longitude);
+    return walk;
 }
 
 }  // namespace
@@ -82,8 +59,7 @@ void AddAirwayLegs(RouteRun& run, const std::string& airway, int position) {
     if (airway.empty()) {
         return;
     }
-    MainWindowData& data = run.data();
-    std::vector<std::string>& lines = data.airwayScratch;
+    std::vector<std::string>& lines = run.data().airwayScratch;
     lines.clear();
     run.nav.forEachLineOfAirway(airway, [&lines](const std::string& line) {
         lines.push_back(line);
@@ -111,27 +87,17 @@ void AddAirwayLegs(RouteRun& run, const std::string& airway, int position) {
         return;
     }
 
-    std::vector<int> walk;
-    if (entryIndex < exitIndex) {
-        for (int k = entryIndex + 1; k <= exitIndex - 1; ++k) {
-            walk.push_back(k);
-        }
-    } else if (entryIndex > exitIndex) {
-        for (int k = entryIndex - 1; k >= exitIndex + 1; --k) {
-            walk.push_back(k);
-        }
-    } else {
-        walk.push_back(entryIndex);
-    }
-    const std::string kind = entryIndex == exitIndex ? "2" : "5";
+    const std::vector<int> walk = walkBetween(entryIndex, exitIndex);
+    const Reached reached =
+        entryIndex == exitIndex ? Reached::OnAirwayEntryIsExit : Reached::OnAirway;
     for (int k : walk) {
-        AirwayPoint point;
-        if (!decodePoint(lines[static_cast<std::size_t>(k)], point)) {
+        ResolvedPoint point;
+        if (!decodePoint(lines[static_cast<std::size_t>(k)], airway, reached, point)) {
             // A damaged line ends the airway here; what was recorded stays.
             run.markUnresolved(airway);
             return;
         }
-        recordPoint(run, airway, point, kind);
+        run.route.points.push_back(point);
     }
 }
 

@@ -1,5 +1,6 @@
+#include "route/cruise_level.h"
+
 #include "io/text_util.h"
-#include "route/calculate.h"
 
 namespace skyloom {
 

@@ -1,9 +1,5 @@
 #include <optional>
 
-#include "formats/fs9_plan.h"
-#include "formats/leveld_route.h"
-#include "formats/pmdg_route.h"
-#include "formats/pss_route.h"
 #include "geo/coordinates.h"
 #include "io/text_util.h"
 #include "route/route_run.h"
@@ -75,9 +71,7 @@ std::optional<FoundWaypoint> searchEverywhere(RouteRun& run, const std::string& 
     } else {
         WaypointChoice choice;
         choice.candidates = candidates;
-        if (!run.data().routePoints.empty()) {
-            choice.previousPoint = run.data().routePoints.back();
-        }
+        choice.previousPoint = run.lastPointText();
         settings.chosenWaypoint = run.context.prompts.chooseWaypoint(choice);
         run.context.prompts.setBusy(true);
     }
@@ -104,49 +98,20 @@ void AddDirectLeg(RouteRun& run, const std::string& element, int position,
         found = searchEverywhere(run, element, fault);
     }
     WaypointPosition where;
-    // A waypoint that cannot be found, or whose line cannot be decoded, gets no
-    // record anywhere, so the files stay well formed.
+    // A waypoint that cannot be found, or whose line cannot be decoded, stays
+    // in the route as not resolved; no writer writes it, so the files stay
+    // well formed.
     if (!found || !MakeWaypointPosition(found->latitude, found->longitude, where)) {
         run.markUnresolved(element);
         return;
     }
 
-    MainWindowData& data = run.data();
-    const bool neighbourIsAirway = position != 1 && run.nav.IsAirway(neighbour);
-    switch (run.layout) {
-        case FmcLayout::LevelD:
-            AddLevelDWaypoint(data.fmcLines, element, neighbourIsAirway ? neighbour : "",
-                              neighbourIsAirway ? "30" : "0", found->latitude, found->longitude);
-            break;
-        case FmcLayout::Pss:
-            AddPssWaypoint(data.fmcLines, run.waypointNumber - 1,
-                           position == 1 ? "2" : (neighbourIsAirway ? "3" : "1"),
-                           neighbourIsAirway ? neighbour : "", element, found->latitude,
-                           found->longitude);
-            break;
-        case FmcLayout::Pmdg737:
-        case FmcLayout::Pmdg747: {
-            std::string via = "-";
-            if (position <= run.lastIndex() - 4) {
-                via = run.nav.IsAirway(neighbour) ? neighbour : "DIRECT";
-            }
-            AddPmdgRecordHead(data.fmcLines, element, "2", via);
-            break;
-        }
-    }
-
-    data.routePoints.push_back(found->latitude + " " + found->longitude);
-    const std::string record = where.recordText();
-    data.routeListing.push_back(element + "\t" + where.listingText());
-    data.planWaypointLines.push_back(PlanWaypointLine(
-        run.waypointNumber, element + ", " + PlanWaypointType(element) +
-                                FormatFs9Coordinates(record.substr(0, record.size() - 2), "0") +
-                                "," + found->airway));
-    ++run.waypointNumber;
-    if (isPmdg(run.layout)) {
-        AddPmdgRecordTail(data.fmcLines, run.layout == FmcLayout::Pmdg747, record, false);
-    }
-    ++run.fmcWaypointCount;
+    ResolvedPoint point = PointAt(element, found->latitude, found->longitude);
+    point.airway = run.nav.IsAirway(neighbour) ? neighbour : "";
+    point.firstElement = position == 1;
+    point.nearDestination = position > run.lastIndex() - 4;
+    point.lineAirway = found->airway;
+    run.route.points.push_back(point);
 }
 
 }  // namespace skyloom

@@ -1,61 +1,22 @@
 #include "route/distance.h"
 
 #include <cmath>
-
-#include "io/text_util.h"
+#include <utility>
+#include <vector>
 
 namespace skyloom {
 
-double DegreesToRadians(double degrees) {
-    return degrees * kPi / 180.0;
-}
-
-double RadiansToDegrees(double radians) {
-    return radians * 180.0 / kPi;
-}
-
-double ArcCosine(double x) {
-    // Rounding can push x a hair past +-1 for equal or opposite points.
-    if (x >= 1.0) {
-        return 0.0;
+int TotalRouteDistance(const ResolvedRoute& route) {
+    std::vector<std::pair<double, double>> points{
+        {route.departure.latitude, route.departure.longitude}};
+    for (const ResolvedPoint* point : route.resolvedPoints()) {
+        points.emplace_back(point->latitude, point->longitude);
     }
-    if (x <= -1.0) {
-        return kPi;
-    }
-    return kPi / 2.0 - std::atan(x / std::sqrt(1.0 - x * x));
-}
-
-double GreatCircleDistance(const std::string& lat1, const std::string& lon1,
-                           const std::string& lat2, const std::string& lon2,
-                           const std::string& unit) {
-    double la1 = leadingNumber(lat1);
-    double lo1 = leadingNumber(lon1);
-    double la2 = leadingNumber(lat2);
-    double lo2 = leadingNumber(lon2);
-    double theta = lo1 - lo2;
-    double x = std::sin(DegreesToRadians(la1)) * std::sin(DegreesToRadians(la2)) +
-               std::cos(DegreesToRadians(la2)) * std::cos(DegreesToRadians(la1)) *
-                   std::cos(DegreesToRadians(theta));
-    double d = RadiansToDegrees(ArcCosine(x)) * 60.0 * 1.1515;
-    std::string upper = toUpper1252(unit);
-    if (upper == "K") {
-        d *= 1.609344;
-    } else if (upper == "N") {
-        d *= 0.8684;
-    }
-    return d;
-}
-
-int TotalRouteDistance(const std::vector<std::string>& routePoints) {
+    points.emplace_back(route.destination.latitude, route.destination.longitude);
     double total = 0.0;
-    for (std::size_t i = 0; i + 1 < routePoints.size(); ++i) {
-        auto from = splitAt(replaceAll(routePoints[i], "  ", " "), ' ');
-        auto to = splitAt(replaceAll(routePoints[i + 1], "  ", " "), ' ');
-        auto field = [](const std::vector<std::string>& fields, std::size_t k) {
-            return k < fields.size() ? fields[k] : std::string();
-        };
-        total +=
-            GreatCircleDistance(field(from, 0), field(from, 1), field(to, 0), field(to, 1), "N");
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+        total += GreatCircleDistance(points[i].first, points[i].second, points[i + 1].first,
+                                     points[i + 1].second, "N");
     }
     double rounded = std::floor(total + 0.5);
     if (!(rounded < 2147483647.0)) {

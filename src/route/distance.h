@@ -1,25 +1,13 @@
 #pragma once
-// Great-circle distances, with the constants the route files have always used:
-// pi as 3.14159265358979 and one degree of arc as 60 x 1.1515 statute miles.
+// The length of a resolved route.
 
-#include <string>
-#include <vector>
+#include "core/resolved_route.h"
+#include "geo/great_circle.h"
 
 namespace skyloom {
 
-inline constexpr double kPi = 3.14159265358979;
-
-double DegreesToRadians(double degrees);
-double RadiansToDegrees(double radians);
-double ArcCosine(double x);
-
-// Distance between two points given as decimal-degree texts; unit "K"
-// kilometres, "N" nautical miles, anything else statute miles.
-double GreatCircleDistance(const std::string& lat1, const std::string& lon1,
-                           const std::string& lat2, const std::string& lon2,
-                           const std::string& unit);
-
-// Sum of the legs between the "lat lon" lines, rounded half up to whole nautical miles.
-int TotalRouteDistance(const std::vector<std::string>& routePoints);
+// Sum of the legs from the departure over every resolved point to the
+// destination, rounded half up to whole nautical miles.
+int TotalRouteDistance(const ResolvedRoute& route);
 
 }  // namespace skyloom

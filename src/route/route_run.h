@@ -1,12 +1,12 @@
 #pragma once
-// The state of one calculation run, shared by the calculate command and the
-// procedures that resolve each route element.
+// The state of one calculation run, shared by the procedures that resolve
+// each route element into the resolved route.
 
 #include <string>
 #include <vector>
 
 #include "core/command_context.h"
-#include "formats/fmc_layout.h"
+#include "core/resolved_route.h"
 #include "navdata/nav_database.h"
 
 namespace skyloom {
@@ -14,11 +14,8 @@ namespace skyloom {
 struct RouteRun {
     CommandContext& context;
     NavDatabase& nav;
-    FmcLayout layout;
     std::vector<std::string> routeWords;  // RouteWords: the last element is empty
-    int waypointNumber = 0;               // WaypointNumber
-    int fmcWaypointCount = 0;             // FmcWaypointCount
-    bool routeIncomplete = false;         // RouteIncomplete
+    ResolvedRoute route;
     bool airwayMessageShown = false;
 
     MainWindowData& data() { return context.data; }
@@ -26,7 +23,13 @@ struct RouteRun {
     int lastIndex() const { return static_cast<int>(routeWords.size()) - 1; }
     // Marks an element as not resolved: listed once for the closing message.
     void markUnresolved(const std::string& element);
+    // "lat lon" of the last point resolved so far, the departure's at first.
+    std::string lastPointText() const;
 };
+
+// A resolved point at the position of the two navigation-file texts.
+ResolvedPoint PointAt(const std::string& identifier, const std::string& latitude,
+                      const std::string& longitude);
 
 // A waypoint named in the route and flown to directly (or the exit point of
 // the airway before it).

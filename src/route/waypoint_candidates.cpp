@@ -1,8 +1,8 @@
 #include "route/waypoint_candidates.h"
 
+#include "geo/great_circle.h"
 #include "io/number_format.h"
 #include "io/text_util.h"
-#include "route/distance.h"
 
 namespace skyloom {
 

@@ -4,14 +4,14 @@
 #include <QCheckBox>
 #include <QDir>
 
+#include "commands/calculate.h"
 #include "commands/flights.h"
 #include "commands/fs_plan_choice.h"
 #include "commands/ivao_plan.h"
 #include "commands/kneeboard_page.h"
-#include "formats/save_fmc.h"
+#include "commands/save_fmc.h"
 #include "fuel/aircraft_choice.h"
 #include "fuel/fuel_time.h"
-#include "route/calculate.h"
 #include "route/route_intake.h"
 #include "ui/airport_search_window.h"
 #include "ui/browser_pane.h"

@@ -4,7 +4,7 @@
 
 #include "map/map_geometry.h"
 
-#include "route/distance.h"
+#include "geo/great_circle.h"
 
 #include <gtest/gtest.h>
 

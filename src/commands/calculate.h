@@ -15,7 +15,4 @@ struct CalculateResult {
 // the navigation database and fills every list of the data store.
 CalculateResult Calculate(CommandContext& context, NavDatabase& nav);
 
-// True for a cruise altitude text whose flight level is odd ("35000").
-bool IsOddCruiseLevel(const std::string& cruise);
-
 }  // namespace skyloom
