@@ -2,8 +2,8 @@
 # End-to-end run of skyloom-cli on the bundled sample navigation database:
 # Frankfurt to New York across the North Atlantic, once per aircraft, saving
 # the FMC file and the FS9 plan. Every written file must equal the committed
-# file in tests/data/sample/expected byte for byte (those files come from
-# tests/data/sample/make_expected.py; no python is needed here).
+# file in tests/data/sample/expected byte for byte (those files were derived
+# by hand from the file layouts).
 #
 # Usage: sample_route_test.sh SKYLOOM_CLI SOURCE_DIR
 set -uo pipefail
