@@ -1,17 +1,25 @@
 #pragma once
 // Shared by the format tests: a program folder with performance files beside
 // the program, so that choosing an aircraft and the fuel calculation run
-// quietly, and a check of the one message a command showed.
+// quietly; the committed files of tests/data/formats; a check of the one
+// message a command showed.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "core/command_context.h"
+#include "io/file_system.h"
 #include "support/scripted_prompts.h"
 #include "support/test_paths.h"
 
 namespace skyloom::testing {
+
+inline const std::string kSep(1, kPathSeparator);
+
+inline std::string golden(const std::string& name) {
+    return testDataPath({"formats", name});
+}
 
 struct ProgramFixture {
     TempFolder folder;

@@ -13,11 +13,12 @@ namespace skyloom {
 namespace {
 
 using testing::expectOneMessage;
+using testing::golden;
+using testing::kSep;
 using testing::readBytes;
 using testing::writeBytes;
 
-const std::string kSep(1, kPathSeparator);
-const std::string kGolden = testing::testDataPath({"formats", "flight_747_eddf_kjfk.fp"});
+const std::string kGolden = golden("flight_747_eddf_kjfk.fp");
 
 // The flight of flight_747_eddf_kjfk.fp.
 MainWindowData sampleFlight() {
