@@ -7,11 +7,7 @@
 #
 # Usage: sample_route_test.sh SKYLOOM_CLI SOURCE_DIR
 set -uo pipefail
-
-if [ $# -ne 2 ]; then
-    echo "usage: $0 SKYLOOM_CLI SOURCE_DIR" >&2
-    exit 2
-fi
+[ $# -eq 2 ] || { echo "usage: $0 SKYLOOM_CLI SOURCE_DIR" >&2; exit 2; }
 cli=$1
 source_dir=$2
 expected="$source_dir/tests/data/sample/expected"
@@ -20,7 +16,6 @@ distance=$(tr -d '\r\n' <"$expected/distance.txt")
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/skyloom-sample.XXXXXX") || exit 1
 trap 'rm -rf "$work"' EXIT
-
 program="$work/program"
 plans="$work/plans"
 mkdir -p "$program" "$plans"/{pmdg,ivap,fs,leveld,pss}
@@ -37,34 +32,21 @@ fail() {
     failures=$((failures + 1))
 }
 
-# compare WRITTEN EXPECTED: byte for byte, with the first differing line shown
+# compare WRITTEN EXPECTED: byte for byte, with the first differing lines shown
 compare() {
-    local written=$1 wanted=$2
-    if [ ! -f "$written" ]; then
-        fail "$written was not written"
-        return
-    fi
-    if ! cmp "$written" "$wanted"; then
-        fail "$written differs from $wanted"
-        diff <(tr -d '\r' <"$wanted") <(tr -d '\r' <"$written") | head -20 >&2
+    if ! cmp "$1" "$2"; then
+        fail "$1 differs from $2"
+        diff <(tr -d '\r' <"$2") <(tr -d '\r' <"$1") | head -20 >&2
     fi
 }
 
 run_case() {
-    local aircraft=$1 fmc_written=$2 fmc_expected=$3
+    local aircraft=$1 fmc_written=$2 fmc_expected=$3 out="$work/stdout-$1"
     rm -f "$plans"/*/*
-    local out="$work/stdout-$aircraft" err="$work/stderr-$aircraft"
     "$cli" --program-folder "$program" --aircraft "$aircraft" --cruise 35000 \
-        --save EDDF-KJFK "$route" >"$out" 2>"$err" </dev/null
-    local status=$?
-    if [ $status -ne 0 ]; then
-        fail "$aircraft: exit status $status"
-        cat "$err" >&2
-    fi
-    if ! grep -qxF "Distance: $distance nm" "$out"; then
-        fail "$aircraft: no line 'Distance: $distance nm' on stdout"
-        grep -F "Distance: " "$out" >&2
-    fi
+        --save EDDF-KJFK "$route" >"$out" 2>"$work/stderr" </dev/null ||
+        { fail "$aircraft: exit status $?"; cat "$work/stderr" >&2; }
+    grep -qxF "Distance: $distance nm" "$out" || fail "$aircraft: no 'Distance: $distance nm'"
     compare "$plans/$fmc_written" "$expected/$fmc_expected"
     compare "$plans/fs/EDDF-KJFK.pln" "$expected/EDDF-KJFK.pln"
 }

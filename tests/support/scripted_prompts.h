@@ -27,33 +27,24 @@ class ScriptedPrompts : public Prompts {
 
     MessageAnswer message(const MessageBox& box) override {
         messages.push_back(box);
-        if (!messageAnswers.empty()) {
-            auto answer = messageAnswers.front();
-            messageAnswers.pop_front();
-            return answer;
-        }
-        return box.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+        return next(messageAnswers,
+                    box.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok);
     }
     std::optional<std::string> input(const InputBox& box) override {
         inputs.push_back(box);
-        return next(inputAnswers);
+        return next(inputAnswers, {});
     }
     std::string chooseWaypoint(const WaypointChoice& choice) override {
         choices.push_back(choice);
-        if (choiceAnswers.empty()) {
-            return std::string();
-        }
-        auto answer = choiceAnswers.front();
-        choiceAnswers.pop_front();
-        return answer;
+        return next(choiceAnswers, {});
     }
     std::optional<std::string> saveFile(const FileDialog& dialog) override {
         saveDialogs.push_back(dialog);
-        return next(saveAnswers);
+        return next(saveAnswers, {});
     }
     std::optional<std::string> openFile(const FileDialog& dialog) override {
         openDialogs.push_back(dialog);
-        return next(openAnswers);
+        return next(openAnswers, {});
     }
 
     std::vector<std::string> messageTexts() const {
@@ -65,11 +56,12 @@ class ScriptedPrompts : public Prompts {
     }
 
   private:
-    static std::optional<std::string> next(std::deque<std::optional<std::string>>& answers) {
+    template <class T>
+    static T next(std::deque<T>& answers, T fallback) {
         if (answers.empty()) {
-            return std::nullopt;
+            return fallback;
         }
-        auto answer = answers.front();
+        T answer = std::move(answers.front());
         answers.pop_front();
         return answer;
     }
