@@ -1,16 +1,42 @@
-#include "navdata/nav_database.h"
+// The navigation file lookups, the destination runway list and the airport
+// search, on files written by the tests.
 
 #include <gtest/gtest.h>
 
-#include "navdata/nav_test_folder.h"
+#include "io/file_system.h"
+#include "navdata/airport_search.h"
+#include "navdata/nav_database.h"
 #include "navdata/runway_list.h"
 #include "support/scripted_prompts.h"
+#include "support/test_paths.h"
 
 namespace skyloom {
 namespace {
 
-using testing::runwayLine;
 using Lines = std::vector<std::string>;
+
+// A navigation database folder written by a test.
+class NavFolder {
+  public:
+    // PathNavData: the folder with a trailing separator.
+    std::string path() const { return folder_.path() + kPathSeparator; }
+    void write(const std::string& name, const std::string& bytes) {
+        testing::writeBytes(folder_.file(name), bytes);
+    }
+
+  private:
+    testing::TempFolder folder_;
+};
+
+// A wpNavAPT.txt runway line with its fields in their columns.
+std::string runwayLine(std::string name, const std::string& code, const std::string& runway,
+                       const std::string& length, const std::string& frequency,
+                       const std::string& heading, const std::string& elevation) {
+    name.resize(24, ' ');
+    std::string line = name + code + runway + length;        // columns 25-28, 29-31, 32-36
+    line.resize(60, ' ');                                    // columns 37-60 are not read
+    return line + frequency + heading + "    " + elevation;  // 61-66, 67-69, the last five
+}
 
 class NavDatabaseTest : public ::testing::Test {
   protected:
@@ -36,7 +62,7 @@ class NavDatabaseTest : public ::testing::Test {
         folder.write("wpNavRTE.txt", "A12 1 ABC 50.1 8.1\r\nUA1 1 DEF 51 9\r\nA1 1 GHI 52 10\r\n");
     }
 
-    testing::NavTestFolder folder;
+    NavFolder folder;
     testing::ScriptedPrompts prompts;
 };
 
@@ -112,7 +138,7 @@ TEST_F(NavDatabaseTest, AirwaysAndWaypointsAreWholeWords) {
 }
 
 TEST_F(NavDatabaseTest, MissingFilesFindNothingAndTheAirportFileIsReportedAtEveryCheck) {
-    testing::NavTestFolder empty;
+    NavFolder empty;
     NavDatabase nav(empty.path());
     EXPECT_FALSE(nav.AirportExists("EDDF", prompts));
     EXPECT_FALSE(nav.AirportExists("EDDF", prompts));
@@ -124,6 +150,45 @@ TEST_F(NavDatabaseTest, MissingFilesFindNothingAndTheAirportFileIsReportedAtEver
     Lines runways{"old line"};
     ListDestinationRunways(nav, "EDDF", runways);
     EXPECT_EQ(runways, Lines{});
+}
+
+// tests/data/navdata/airport_search/wpNavAPT.txt: EDDF has three runway
+// lines, LSZH two; a line starting with ";" names FRANKFURT HAHN (EDFH), whose
+// own line comes later; MÜNCHEN is written in Windows-1252.
+TEST(AirportSearch, ListsEachMatchingAirportOnceInFileOrder) {
+    const std::string frankfurt = "FRANKFURT MAIN          \tEDDF";
+    const std::string hahn = "FRANKFURT HAHN          \tEDFH";
+    const std::string munich = "M\xDCNCHEN FRANZ J STRAUSS \tEDDM";
+    const std::pair<std::string, Lines> cases[] = {
+        {"FRANKFURT", {frankfurt, hahn}},  // not the ";" line, though it comes first
+        {"frankfurt", {frankfurt, hahn}},
+        {"13123", {munich, frankfurt}},                // the runway length column
+        {"1416", {"ZURICH                  \tLSZH"}},  // the elevation column
+        {"m\xFCnchen", {munich}},                      // ü is upper-cased like ASCII letters
+        {"MAIN    ", {frankfurt}},                     // blanks are part of the text
+        {" ZURICH", {}},  // ... also leading ones: ZURICH starts its line
+    };
+    NavDatabase nav(testing::testDataPath({"navdata", "airport_search"}) + kPathSeparator);
+    for (const auto& [text, entries] : cases) {
+        auto result = SearchAirports(nav, text);
+        EXPECT_EQ(result.outcome, AirportSearchOutcome::Listed) << text;
+        EXPECT_EQ(result.entries, entries) << text;
+    }
+    EXPECT_EQ(SearchAirports(nav, "     ").outcome, AirportSearchOutcome::Unchanged);
+    EXPECT_FALSE(SearchesWhileTyping("EDDF"));
+    EXPECT_TRUE(SearchesWhileTyping("EDDFX"));
+}
+
+TEST(AirportSearch, AMissingFileIsReportedAndASemicolonAnywhereHidesALine) {
+    NavFolder folder;
+    NavDatabase nav(folder.path());
+    auto result = SearchAirports(nav, "EDDI");
+    EXPECT_EQ(result.outcome, AirportSearchOutcome::FileUnreadable);
+    EXPECT_NE(result.message.find(folder.path() + "wpNavAPT.txt"), std::string::npos);
+    folder.write(
+        "wpNavAPT.txt",
+        "TEMPELHOF; CLOSED       EDDI09L 6870\r\nTEMPELHOF               EDDI27R 6870\r\n");
+    EXPECT_EQ(SearchAirports(nav, "EDDI").entries, Lines{"TEMPELHOF               \tEDDI"});
 }
 
 }  // namespace
