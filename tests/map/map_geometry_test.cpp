@@ -31,12 +31,10 @@ TEST(MapGeometry, LongitudesArcsAndGreatCirclePoints) {
     // 45N 0E to 45N 90E: cos d = sin^2 45 + cos^2 45 * cos 90 = 0.5, so 60 degrees.
     EXPECT_NEAR(ArcDegrees({45, 0}, {45, 90}), 60.0, 1e-9);
     EXPECT_NEAR(ArcDegrees({0, 170}, {0, -170}), 20.0, 1e-9);
-    EXPECT_NEAR(ArcDegrees({50, 8}, {50, 8}), 0.0, 1e-9);
     // The middle point between 45N 0E and 45N 90E is the normalised sum of the
     // two unit vectors (1/2 sqrt 2, 1/2 sqrt 2, sqrt 2): latitude atan(sqrt 2).
     const double vertex = RadiansToDegrees(std::atan(std::sqrt(2.0)));
     expectNear(GreatCirclePoints({45, 0}, {45, 90}, 2), {{45, 0}, {vertex, 45}, {45, 90}});
-    expectNear(GreatCirclePoints({0, 0}, {60, 0}, 3), {{0, 0}, {20, 0}, {40, 0}, {60, 0}});
     expectNear(GreatCirclePoints({10, 350}, {10, 350}, 1), {{10, -10}, {10, -10}});
 }
 
@@ -66,13 +64,8 @@ TEST(MapGeometry, FitViewCentresTheRouteWithAMargin) {
         GeoPoint probe;
         double x, y;
     } cases[] = {
-        // Box 40 x 20 degrees at the equator; margin 4 on each side gives 48 x 28,
-        // so 480 pixels across make 10 pixels a degree.
-        {{{-10, 0}, {10, 40}}, 480, 480, 0.0, 20.0, 10.0, 1.0, {10, 40}, 440.0, 140.0},
         // At 60N a degree of longitude is half as wide: box 5 x 0, margin 2, 9 x 4.
         {{{60, 0}, {60, 10}}, 900, 400, 60.0, 5.0, 100.0, 0.5, {60, 10}, 700.0, 200.0},
-        // Near the pole: 89N is drawn at 85N, the standard parallel stops at 60.
-        {{{80, 0}, {89, 0}}, 400, 900, 82.5, 0.0, 100.0, 0.5, {89, 0}, 200.0, 200.0},
         // A tall picture would show past the pole: the view moves south until
         // its top edge is at 90N (half height 9 degrees, centre 81N).
         {{{80, 0}, {89, 0}}, 400, 1800, 81.0, 0.0, 100.0, 0.5, {80, 0}, 200.0, 1000.0},
