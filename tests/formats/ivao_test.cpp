@@ -49,44 +49,33 @@ TEST_F(IvaoFilesTest, IvaoTxtHoldsOneLinePerFieldAndBecomesThePlanFile) {
     EXPECT_EQ(prompts.messages[0].title, "Information");
 }
 
-// A missing or short ivao.txt leaves what was written so far; no name, an
-// unsafe name or a missing plans folder writes nothing.
+// A missing or short ivao.txt leaves what was written so far; no name or an
+// unsafe name writes nothing.
 TEST_F(IvaoFilesTest, PlansThatGoWrong) {
-    const std::string missingFolder = folder.file("missing") + kSep;
-    const struct {
-        const char* ivaoTxt;  // nullptr: no ivao.txt
-        std::optional<std::string> answer;
-        bool plansFolder;
-        IvaoPlanStatus status;
-        std::optional<std::string> plan;  // nullopt: no plan file
-    } cases[] = {
-        {nullptr, "DLH400", true, IvaoPlanStatus::Failed, ""},
-        {"ivao_short.txt", "DLH400", true, IvaoPlanStatus::Failed,
-         readBytes(golden("ivao_short.fpl"))},
-        {"ivao_saved.txt", std::nullopt, true, IvaoPlanStatus::Cancelled, std::nullopt},
-        {"ivao_saved.txt", "", true, IvaoPlanStatus::Cancelled, std::nullopt},
-        {"ivao_saved.txt", ".." + kSep + "escape", true, IvaoPlanStatus::Refused, std::nullopt},
-        {"ivao_saved.txt", "DLH400", false, IvaoPlanStatus::Failed, std::nullopt},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.answer.value_or("(cancelled)"));
+    const std::tuple<const char*, std::optional<std::string>, IvaoPlanStatus, const char*> cases[] =
+        {
+            {nullptr, "DLH400", IvaoPlanStatus::Failed, ""},
+            {"ivao_short.txt", "DLH400", IvaoPlanStatus::Failed, "ivao_short.fpl"},
+            {"ivao_saved.txt", std::nullopt, IvaoPlanStatus::Cancelled, nullptr},
+            {"ivao_saved.txt", ".." + kSep + "escape", IvaoPlanStatus::Refused, nullptr},
+        };
+    for (const auto& [source, answer, status, plan] : cases) {
         std::filesystem::remove_all(toNativePath(plans));
         std::filesystem::remove(toNativePath(ivaoTxt));
         ASSERT_TRUE(createFolder(plans));
-        settings.pathIvapPlans = c.plansFolder ? plans : missingFolder;
-        if (c.ivaoTxt != nullptr) {
-            writeBytes(ivaoTxt, readBytes(golden(c.ivaoTxt)));
+        if (source != nullptr) {
+            writeBytes(ivaoTxt, readBytes(golden(source)));
         }
         prompts = {};
-        prompts.inputAnswers = {c.answer};
-        EXPECT_EQ(MakeIvaoPlan(context).status, c.status);
-        ASSERT_EQ(prompts.messages.size(), c.status == IvaoPlanStatus::Cancelled ? 0u : 1u);
-        if (c.status == IvaoPlanStatus::Failed) {
+        prompts.inputAnswers = {answer};
+        EXPECT_EQ(MakeIvaoPlan(context).status, status) << answer.value_or("(cancelled)");
+        ASSERT_EQ(prompts.messages.size(), status == IvaoPlanStatus::Cancelled ? 0u : 1u);
+        if (status == IvaoPlanStatus::Failed) {
             EXPECT_EQ(prompts.messages[0].title, "Error");
             EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Critical);
         }
-        if (c.plan) {
-            EXPECT_EQ(readBytes(plans + "DLH400.fpl"), *c.plan);
+        if (plan != nullptr) {
+            EXPECT_EQ(readBytes(plans + "DLH400.fpl"), *plan ? readBytes(golden(plan)) : "");
         } else {
             EXPECT_TRUE(std::filesystem::is_empty(toNativePath(plans)));
         }
