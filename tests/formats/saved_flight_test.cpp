@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 #include <tuple>
 
@@ -142,44 +141,35 @@ TEST_F(SavedFlightTest, LoadOffersTheFlightsFolderAndRestoresTheFile) {
     EXPECT_TRUE(prompts.messages.empty());
 }
 
+// Lists and the plan text are emptied before their sections are looked for;
+// each section is looked for from the start, so the first opening tag wins; a
+// section without its closing tag runs to the end of the file.
 TEST_F(SavedFlightTest, DamagedFilesLoadWhatTheyCan) {
-    const std::pair<std::string, std::function<void(MainWindowData&)>> cases[] = {
-        {"[FL]\r\n35000\r\n[RUNWAYS]\r\n04L\r\n22R\r\n",  // no closing tags
-         [](MainWindowData& d) {
-             d.cruiseAltitude = "35000";
-             d.destinationRunways = {"04L", "22R"};
-         }},
-        {"[PLAN]\r\nA\r\n\r\nB\r\n", [](MainWindowData& d) { d.printText = "A\r\n\r\nB\r\n"; }},
-        {"[AC]\r\n 0 \r\n0\r\n 1\r\n0\r\n[/AC]\r\n",
-         [](MainWindowData& d) { d.aircraft = Aircraft::LevelD767; }},
-        // Each section is looked for from the start: the first opening tag wins.
-        {"[ROUTE]\r\nA\r\n[/ROUTE]\r\n[WP]\r\nC\r\n[/WP]\r\n[ROUTE]\r\nB\r\n[/ROUTE]\r\n",
-         [](MainWindowData& d) {
-             d.route = "A";
-             d.routeListing = {"C"};
-         }},
-        {"[WP]\nA,1\n[/WP]\n[AC_WP]\nB,2\n",  // bare line feeds
-         [](MainWindowData& d) {
-             d.routeListing = {"A.1"};
-             d.fmcLines = {"B,2"};
-         }},
-    };
-    for (const auto& [bytes, change] : cases) {
-        SCOPED_TRACE(bytes);
-        writeBytes(folder.file("damaged.fp"), bytes);
-        data = shownBeforeLoad();
-        prompts = {};
-        EXPECT_EQ(LoadFlightFrom(context, folder.file("damaged.fp")), LoadFlightStatus::Loaded);
-        // Lists and the plan text are emptied before their sections are looked for.
-        MainWindowData expected = shownBeforeLoad();
-        expected.planLines = expected.fmcLines = expected.routeListing =
-            expected.destinationRunways = {};
-        expected.printText.clear();
-        change(expected);
-        EXPECT_EQ(restored(data), restored(expected));
-        EXPECT_TRUE(data.saveEnabled);
-        EXPECT_TRUE(prompts.messages.empty());
-    }
+    MainWindowData expected = shownBeforeLoad();
+    expected.planLines = expected.fmcLines = {};
+    expected.printText.clear();
+    expected.route = "A";
+    expected.routeListing = {"A.1"};
+    expected.aircraft = Aircraft::LevelD767;
+    expected.cruiseAltitude = "35000";
+    expected.destinationRunways = {"04L", "22R"};
+    const std::string path = folder.file("damaged.fp");
+    writeBytes(
+        path,
+        "[ROUTE]\r\nA\r\n[/ROUTE]\r\n[WP]\nA,1\n[/WP]\n[ROUTE]\r\nB\r\n[/ROUTE]\r\n"
+        "[AC]\r\n 0 \r\n0\r\n 1\r\n0\r\n[/AC]\r\n[FL]\r\n35000\r\n[RUNWAYS]\r\n04L\r\n22R\r\n");
+    data = shownBeforeLoad();
+    EXPECT_EQ(LoadFlightFrom(context, path), LoadFlightStatus::Loaded);
+    EXPECT_EQ(restored(data), restored(expected));
+
+    writeBytes(path, "[AC_WP]\nB,2\n[/AC_WP]\n[PLAN]\r\nA\r\n\r\nB\r\n");
+    EXPECT_EQ(LoadFlightFrom(context, path), LoadFlightStatus::Loaded);
+    expected.routeListing = expected.destinationRunways = {};
+    expected.fmcLines = {"B,2"};
+    expected.printText = "A\r\n\r\nB\r\n";
+    EXPECT_EQ(restored(data), restored(expected));
+    EXPECT_TRUE(data.saveEnabled);
+    EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(SavedFlightTest, ForeignOrUnreadableFilesChangeNothing) {
