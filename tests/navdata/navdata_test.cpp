@@ -1,5 +1,4 @@
-// The navigation file lookups, the destination runway list and the airport
-// search, on files written by the tests.
+// The navigation file lookups, the destination runway list and the airport search.
 
 #include <gtest/gtest.h>
 
@@ -15,17 +14,12 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// A navigation database folder written by a test.
-class NavFolder {
-  public:
-    // PathNavData: the folder with a trailing separator.
-    std::string path() const { return folder_.path() + kPathSeparator; }
+// A navigation database folder written by a test; path() is PathNavData.
+struct NavFolder : testing::TempFolder {
+    std::string path() const { return TempFolder::path() + kPathSeparator; }
     void write(const std::string& name, const std::string& bytes) {
-        testing::writeBytes(folder_.file(name), bytes);
+        testing::writeBytes(file(name), bytes);
     }
-
-  private:
-    testing::TempFolder folder_;
 };
 
 // A wpNavAPT.txt runway line with its fields in their columns.
@@ -66,8 +60,7 @@ class NavDatabaseTest : public ::testing::Test {
     testing::ScriptedPrompts prompts;
 };
 
-// Codes are compared exactly, on the first four characters of airports.dat
-// and from column 25 on in wpNavAPT.txt.
+// Codes are compared exactly: airports.dat's first four characters, wpNavAPT.txt from column 25.
 TEST_F(NavDatabaseTest, AirportLookups) {
     NavDatabase nav(folder.path());
     const struct {

@@ -1,5 +1,4 @@
-// The settings files beside the program: start-up, first activation, the
-// path window's proposal and saving, and shut-down.
+// The settings files beside the program, from start-up to shut-down.
 
 #include <gtest/gtest.h>
 
@@ -41,9 +40,7 @@ class SettingsTest : public ::testing::Test {
     }
     // A folder inside the program folder as path.ini names it.
     std::string folderLine(const std::string& name, bool create) {
-        if (create) {
-            createFolder(program.file(name));
-        }
+        EXPECT_TRUE(!create || createFolder(program.file(name)));
         return program.file(name) + kPathSeparator;
     }
 
@@ -171,8 +168,7 @@ TEST_F(SettingsTest, AiracTextOfFmcIdent) {
     }
 }
 
-// Line n fills entry n; a blank line keeps its number. Fields are cut at
-// every ":" and kept untrimmed. At most 51 lines are read.
+// Line n fills entry n, fields cut at every ":" and kept untrimmed; 51 lines at most.
 TEST_F(SettingsTest, AircraftTableLineNumberIsEntryNumber) {
     std::string bytes = " B738 : 1 :M \r\n   \r\nA:B:C:D\nB772\r\n::H\r\n";
     for (int i = 5; i < 60; ++i) {
@@ -190,10 +186,8 @@ TEST_F(SettingsTest, AircraftTableLineNumberIsEntryNumber) {
     EXPECT_FALSE(ReadAircraftTableFile(program.file("none.dat")));
 }
 
-// Every option whose line holds 1 is clicked, in order, so the last one ends
-// chosen; without a 1 (or without AC.ini) the PMDG 737NG is. The first
-// activation does that once; every activation asks for the path window while
-// path.ini is missing.
+// The first activation clicks every option whose line holds 1, in order, or
+// the PMDG 737NG; every activation asks for the path window while path.ini is missing.
 TEST_F(SettingsTest, AircraftIniClicksEveryOptionSetToOneAtTheFirstActivation) {
     std::vector<Aircraft> chosen;
     auto recorder = [&chosen](Aircraft aircraft) { chosen.push_back(aircraft); };
@@ -230,8 +224,7 @@ TEST_F(SettingsTest, ClosingWritesCheckIniAndAircraftIniAnew) {
     EXPECT_NE(prompts.messages[1].text.find(settings.besideProgram("AC.ini")), std::string::npos);
 }
 
-// The path window shows the lines of path.ini in order, or six DUMMY
-// folders; saving writes the lines and takes them as they stand.
+// The path window shows the lines of path.ini, or six DUMMY folders, and saves them as they stand.
 TEST_F(SettingsTest, PathWindowProposesAndSavesPathIniLines) {
     const std::string dummy = program.path() + kPathSeparator + "DUMMY" + kPathSeparator;
     const std::pair<const char*, PathLines> cases[] = {
