@@ -72,40 +72,30 @@ TEST(AircraftChoice, EachOptionLoadsItsOwnFileAndClearsTheResults) {
     MainWindowData data;
     testing::ScriptedPrompts prompts;
     CommandContext context{settings, data, prompts};
-    const std::tuple<Aircraft, const char*, const char*, const char*> rows[] = {
-        {Aircraft::Pmdg737, "PMDG737", "B737NG.dat", "TAXI=1\r\nGESAMT=26000\r\n"},
-        {Aircraft::Pmdg747, "PMDG747", "B747PMDG.dat", "TAXI=2\r\n"},  // the 737's tank stays
-        {Aircraft::LevelD767, "LevelD 767", "LevelD767.dat", "TAXI=3\r\n"},
-        {Aircraft::Pss777, "PSS 777", "PSS777.dat", nullptr},
-    };
-    for (const auto& [aircraft, caption, file, content] : rows) {
-        if (content != nullptr) {
-            writeBytes(folder.file(file), content);
-        }
-    }
-    int taxi = 0;
-    for (const auto& [aircraft, caption, file, content] : rows) {
+    writeBytes(folder.file("B737NG.dat"), "TAXI=1\r\nGESAMT=26000\r\n");
+    writeBytes(folder.file("B747PMDG.dat"), "TAXI=2\r\n");  // the 737's tank stays
+    writeBytes(folder.file("LevelD767.dat"), "TAXI=3\r\n");
+    const std::tuple<Aircraft, const char*, int> rows[] = {{Aircraft::Pmdg737, "PMDG737", 1},
+                                                           {Aircraft::Pmdg747, "PMDG747", 2},
+                                                           {Aircraft::LevelD767, "LevelD 767", 3},
+                                                           {Aircraft::Pss777, "PSS 777", 0}};
+    for (const auto& [aircraft, caption, taxi] : rows) {
         data.routeListing = {"ABC\tN50 1.0\tE8 1.0"};
         data.saveEnabled = true;
         data.fuel = {"13933", "12.15"};
-        data.duration = "2:26";
-        data.tankShare = "53.6 %";
+        data.duration = data.tankShare = "old";
         ChooseAircraft(context, aircraft);
         EXPECT_STREQ(aircraftCaption(aircraft), caption);
         EXPECT_EQ(data.aircraft, aircraft);
-        EXPECT_TRUE(data.routeListing.empty());
-        EXPECT_FALSE(data.saveEnabled);
-        EXPECT_EQ(data.fuel, (std::array<std::string, 2>{"", ""}));
-        EXPECT_EQ(std::tie(data.duration, data.tankShare), std::make_tuple("00:00", "0 %"));
-        if (content != nullptr) {
-            EXPECT_EQ(settings.performance.taxi, ++taxi);
-            EXPECT_EQ(settings.performance.capacity, 26000);
-        }
+        EXPECT_TRUE(data.routeListing.empty() && !data.saveEnabled);
+        EXPECT_EQ(std::tie(data.fuel[0], data.fuel[1], data.duration, data.tankShare),
+                  std::make_tuple("", "", "00:00", "0 %"));
+        EXPECT_EQ(settings.performance.taxi, taxi);
+        EXPECT_EQ(settings.performance.capacity, taxi ? 26000 : 0);
     }
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_TRUE(contains(prompts.messages[0].text, folder.file("PSS777.dat")));
     EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(figures(settings.performance), Figures{});
 }
 
 const std::string kAltitudeMessage =
