@@ -3,9 +3,7 @@
 # Frankfurt to New York across the North Atlantic, once per aircraft, saving
 # the FMC file and the FS9 plan. Every written file must equal the committed
 # file in tests/data/sample/expected byte for byte (those files were derived
-# by hand from the file layouts).
-#
-# Usage: sample_route_test.sh SKYLOOM_CLI SOURCE_DIR
+# by hand from the file layouts). Usage: sample_route_test.sh SKYLOOM_CLI SOURCE_DIR
 set -uo pipefail
 [ $# -eq 2 ] || { echo "usage: $0 SKYLOOM_CLI SOURCE_DIR" >&2; exit 2; }
 cli=$1
@@ -27,10 +25,7 @@ cp "$source_dir"/data/program/{B737NG.dat,B747PMDG.dat,LevelD767.dat,PSS777.dat,
     "$program/" || exit 1
 
 failures=0
-fail() {
-    echo "FAIL: $*" >&2
-    failures=$((failures + 1))
-}
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 # compare WRITTEN EXPECTED: byte for byte, with the first differing lines shown
 compare() {
@@ -56,8 +51,5 @@ run_case 747 pmdg/747-EDDF-KJFK.rte 747-EDDF-KJFK.rte
 run_case 767 leveld/EDDF-KJFK.rte leveld-EDDF-KJFK.rte
 run_case 777 pss/EDDF-KJFK.b2r EDDF-KJFK.b2r
 
-if [ $failures -ne 0 ]; then
-    echo "$failures check(s) failed" >&2
-    exit 1
-fi
+[ $failures -eq 0 ] || { echo "$failures check(s) failed" >&2; exit 1; }
 echo "all four aircraft: FMC files, FS9 plan and distance as expected"

@@ -5,17 +5,11 @@
 namespace skyloom {
 namespace {
 
+// The first comma, else the first point, is the separator.
 TEST(PadToSixDecimals, PadsButNeverCutsOrRounds) {
     const std::pair<const char*, const char*> cases[] = {
-        {"47.5", "47.500000"},
-        {"8", "8.000000"},
-        {"50,0333", "50,033300"},
-        {"12.1234567", "12.1234567"},
-        {"", ".000000"},
-        // The first comma, else the first point, is the separator.
-        {"1,2.5", "1,2.5000"},
-        {"1.2.5", "1.2.5000"},
-    };
+        {"47.5", "47.500000"}, {"50,0333", "50,033300"}, {"12.1234567", "12.1234567"},
+        {"", ".000000"},       {"1,2.5", "1,2.5000"},    {"1.2.5", "1.2.5000"}};
     for (const auto& [in, out] : cases) {
         std::string a = in;
         std::string b = "1";
