@@ -148,8 +148,8 @@ TEST_F(BatchRunTest, UnresolvedElementsGiveStatusThreeAndChoicesAreAnsweredInOrd
     EXPECT_EQ(out.str().substr(0, out.str().find("Distance")),
               "TWIN\tN 10.000000\tW 60.000000\nAAA\tN 49.500000\tE 9.000000\n"
               "TWIN\tN 49.200000\tE 9.200000\n");
+    // "0", or no answers left and no terminal: the choice is cancelled.
     EXPECT_EQ(run({"--choose", "0", "EDDF", "AAA", "TWIN", "EDDM"}), kExitIncomplete);
-    // No answers left and no terminal: the choice is cancelled.
     EXPECT_EQ(run({"EDDF", "AAA", "TWIN", "EDDM"}), kExitIncomplete);
     EXPECT_TRUE(saysOnErr("1. TWIN"));
 }
