@@ -38,14 +38,9 @@ MainWindowData sampleFlight() {
 // What the main window shows before a load: every value different from the saved ones.
 MainWindowData shownBeforeLoad() {
     MainWindowData data;
-    data.route = "OLD ROUTE";
-    data.cruiseAltitude = "OLDFL";
+    data.route = data.cruiseAltitude = data.printText = "old";
     data.distance = "4000";
-    data.printText = "OLD TEXT";
-    data.planLines = {"old plan"};
-    data.fmcLines = {"old fmc"};
-    data.routeListing = {"old,listing"};
-    data.destinationRunways = {"old runway"};
+    data.planLines = data.fmcLines = data.routeListing = data.destinationRunways = {"old"};
     return data;
 }
 
