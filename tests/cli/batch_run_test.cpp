@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "io/file_system.h"
+#include "io/text_util.h"
 #include "support/test_paths.h"
 
 namespace skyloom::cli {
@@ -25,16 +26,15 @@ TEST(CliOptions, RouteWordsAreJoinedAndWrongCommandLinesAreUsageErrors) {
     EXPECT_EQ(parsed.options->createFsPlan, false);
     EXPECT_EQ(parsed.options->choices, (std::vector<std::string>{"2", "n", "0"}));
     EXPECT_EQ(parsed.options->cruise, "31000");
-    const std::vector<std::vector<std::string>> wrong = {{},
-                                                         {"--aircraft", "320", "EDDF", "KJFK"},
-                                                         {"--choose", "1,x", "EDDF", "KJFK"},
-                                                         {"--frobnicate", "EDDF", "KJFK"},
-                                                         {"--load-flight", "a.fp", "EDDF", "KJFK"}};
-    for (const auto& arguments : wrong) {
+    for (const char* wrong :
+         {"--aircraft 320", "--choose 1,x", "--frobnicate", "--load-flight a.fp"}) {
+        std::vector<std::string> arguments = splitAt(wrong, ' ');
+        arguments.insert(arguments.end(), {"EDDF", "KJFK"});
         parsed = parseCommandLine(arguments);
-        EXPECT_FALSE(parsed.options) << ::testing::PrintToString(arguments);
+        EXPECT_FALSE(parsed.options) << wrong;
         EXPECT_FALSE(parsed.error.empty());
     }
+    EXPECT_FALSE(parseCommandLine({}).options);
 }
 
 class BatchRunTest : public ::testing::Test {
@@ -174,8 +174,6 @@ TEST_F(BatchRunTest, ASavedFlightLoadsBackToTheSameReportAndFiles) {
     EXPECT_TRUE(saysOnErr("missing.fp"));
     // Nothing to save without a waypoint in the listing.
     EXPECT_EQ(run({"--save-flight", root.file("empty.fp"), "EDDF", "EDDM"}), kExitStopped);
-    EXPECT_TRUE(saysOnErr("You must calculate a flight first!"));
-    EXPECT_FALSE(fileExists(root.file("empty.fp")));
 }
 
 }  // namespace

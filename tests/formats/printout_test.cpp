@@ -60,8 +60,7 @@ TEST(KneeboardFile, RootBeforeFmcwpInAnyLetterCase) {
         {"D:" + kSep + "Sim" + kSep + "fmcwp" + kSep + "navdata" + kSep,
          "D:" + kSep + "Sim" + page},
         {"E:" + kSep + "FMCWP" + kSep + "fmcwp" + kSep, "E:" + page},  // the first FMCWP
-        {"D:" + kSep + "Navigraph" + kSep, std::nullopt},
-    };
+        {"D:" + kSep + "Navigraph" + kSep, std::nullopt}};
     for (const auto& [navData, expected] : cases) {
         EXPECT_EQ(KneeboardFile(navData), expected) << navData;
     }
