@@ -77,12 +77,8 @@ TEST(FileNames, RefusesNamesThatLeaveTheFolderOrThatWindowsCannotTake) {
 }
 
 TEST(PathConvention, TheProgramFolderIsTheExecutablesFolderWithoutTrailingSeparator) {
-    using Case = std::pair<std::string, std::string>;
-    for (const auto& [folder, expected] :
-         {Case{"prog" + kSep + kSep, "prog"}, Case{"a b" + kSep + "c/", "a b" + kSep + "c"},
-          Case{kSep, kSep}}) {
-        EXPECT_EQ(withoutTrailingSeparator(folder), expected) << folder;
-    }
+    EXPECT_EQ(withoutTrailingSeparator("a b" + kSep + "c/" + kSep), "a b" + kSep + "c");
+    EXPECT_EQ(withoutTrailingSeparator(kSep), kSep);
     const std::string folder = executableFolder();
     ASSERT_FALSE(folder.empty());
     EXPECT_NE(folder.back(), kPathSeparator);

@@ -199,12 +199,12 @@ TEST_F(SettingsTest, AircraftIniClicksEveryOptionSetToOneAtTheFirstActivation) {
     EXPECT_FALSE(ActivateMainWindow(activatedBefore, settings, recorder));
 }
 
+// Closing writes what the next start restores; a failed write names the file.
 TEST_F(SettingsTest, ClosingWritesCheckIniAndAircraftIniAnew) {
     data.aircraft = A::LevelD767;
     WriteShutdownSettings(settings, data, prompts);
     EXPECT_EQ(readBytes(program.file("AC.ini")), "0\r\n0\r\n1\r\n0\r\n");
     EXPECT_EQ(readBytes(program.file("check.ini")), "1\r\n");
-    EXPECT_TRUE(prompts.messages.empty());
     settings.programFolder = program.file("gone");
     WriteShutdownSettings(settings, data, prompts);
     ASSERT_EQ(prompts.messages.size(), 2u);
