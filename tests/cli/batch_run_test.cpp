@@ -166,12 +166,9 @@ TEST_F(BatchRunTest, ASavedFlightLoadsBackToTheSameReportAndFiles) {
     EXPECT_EQ(out.str().substr(0, out.str().find("Wrote")), report.substr(0, report.find("Wrote")));
     EXPECT_EQ(readBytes(file("pmdg", "747-SECOND.rte")), readBytes(file("pmdg", "747-FIRST.rte")));
     EXPECT_EQ(readBytes(file("fs", "SECOND.pln")), readBytes(file("fs", "FIRST.pln")));
-    EXPECT_NE(readBytes(file("fs", "SECOND.pln")).find("cruising_altitude=12000\r\n"),
-              std::string::npos);
 
     EXPECT_EQ(run({"--load-flight", root.file("missing.fp")}), kExitStopped);
-    EXPECT_EQ(out.str(), "");
-    EXPECT_TRUE(saysOnErr("missing.fp"));
+    EXPECT_TRUE(out.str().empty() && saysOnErr("missing.fp"));
     // Nothing to save without a waypoint in the listing.
     EXPECT_EQ(run({"--save-flight", root.file("empty.fp"), "EDDF", "EDDM"}), kExitStopped);
 }

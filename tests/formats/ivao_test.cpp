@@ -71,8 +71,9 @@ TEST_F(IvaoFilesTest, PlansThatGoWrong) {
         EXPECT_EQ(MakeIvaoPlan(context).status, status) << answer.value_or("(cancelled)");
         ASSERT_EQ(prompts.messages.size(), status == IvaoPlanStatus::Cancelled ? 0u : 1u);
         if (status == IvaoPlanStatus::Failed) {
-            EXPECT_EQ(prompts.messages[0].title, "Error");
-            EXPECT_EQ(prompts.messages[0].icon, MessageIcon::Critical);
+            const MessageBox& box = prompts.messages[0];
+            EXPECT_EQ(std::tie(box.title, box.icon),
+                      std::make_tuple("Error", MessageIcon::Critical));
         }
         if (plan != nullptr) {
             EXPECT_EQ(readBytes(plans + "DLH400.fpl"), *plan ? readBytes(golden(plan)) : "");
