@@ -6,21 +6,18 @@
 # by hand from the file layouts). Usage: sample_route_test.sh SKYLOOM_CLI SOURCE_DIR
 set -uo pipefail
 [ $# -eq 2 ] || { echo "usage: $0 SKYLOOM_CLI SOURCE_DIR" >&2; exit 2; }
-cli=$1
-source_dir=$2
+cli=$1 source_dir=$2
 expected="$source_dir/tests/data/sample/expected"
 route="EDDF KRL UL610 TALYO UL975 ORLIK NATA LOMSI Q812 HLF J60 DEP KJFK"
 distance=$(tr -d '\r\n' <"$expected/distance.txt")
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/skyloom-sample.XXXXXX") || exit 1
 trap 'rm -rf "$work"' EXIT
-program="$work/program"
-plans="$work/plans"
+program="$work/program" plans="$work/plans"
 mkdir -p "$program" "$plans"/{pmdg,ivap,fs,leveld,pss}
 printf '%s\r\n' "$source_dir/data/navdata-sample/" "$plans/pmdg/" "$plans/ivap/" "$plans/fs/" \
     "$plans/leveld/" "$plans/pss/" >"$program/path.ini"
-printf '1\r\n0\r\n0\r\n0\r\n' >"$program/AC.ini"
-printf '1\r\n' >"$program/check.ini"
+printf '1\r\n' >"$program/check.ini"  # AC.ini is missing: the command line names the aircraft
 cp "$source_dir"/data/program/{B737NG.dat,B747PMDG.dat,LevelD767.dat,PSS777.dat,AC.dat} \
     "$program/" || exit 1
 
@@ -29,10 +26,9 @@ fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 # compare WRITTEN EXPECTED: byte for byte, with the first differing lines shown
 compare() {
-    if ! cmp "$1" "$2"; then
-        fail "$1 differs from $2"
-        diff <(tr -d '\r' <"$2") <(tr -d '\r' <"$1") | head -20 >&2
-    fi
+    cmp "$1" "$2" && return
+    fail "$1 differs from $2"
+    diff <(tr -d '\r' <"$2") <(tr -d '\r' <"$1") | head -20 >&2
 }
 
 run_case() {
