@@ -1,5 +1,4 @@
-// The command line, and whole runs of the batch command on a small program
-// folder and navigation database written by the test.
+// The command line, and whole batch runs on a small program folder and database.
 
 #include "cli/batch_run.h"
 

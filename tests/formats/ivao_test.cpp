@@ -49,8 +49,7 @@ TEST_F(IvaoFilesTest, IvaoTxtHoldsOneLinePerFieldAndBecomesThePlanFile) {
     EXPECT_EQ(prompts.messages[0].title, "Information");
 }
 
-// A missing or short ivao.txt leaves what was written so far; no name or an
-// unsafe name writes nothing.
+// A missing or short ivao.txt leaves what was written; no name or an unsafe one writes nothing.
 TEST_F(IvaoFilesTest, PlansThatGoWrong) {
     const std::tuple<const char*, std::optional<std::string>, IvaoPlanStatus, const char*> cases[] =
         {
@@ -125,8 +124,7 @@ TEST(IvaoFields, CruiseLevelAndRouteFromTheMainWindow) {
     }
 }
 
-// The main window's aircraft picks its AC.dat entry; the list stops at the
-// first blank type.
+// The main window's aircraft picks its AC.dat entry; the list stops at the first blank type.
 TEST_F(IvaoFilesTest, OpeningPreselectsTheMainWindowsAircraft) {
     for (std::size_t i = 0; i < 3; ++i) {
         settings.aircraftTable.type[i] = "B74" + std::to_string(i);

@@ -1,5 +1,4 @@
-// The printout and the kneeboard page: the print text, the lines printed and
-// the page written into the simulator's folder.
+// The print text, the lines printed and the kneeboard page.
 
 #include <gtest/gtest.h>
 

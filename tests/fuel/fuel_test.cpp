@@ -27,9 +27,8 @@ Figures figures(const AircraftPerformance& p) {
     return {p.taxi, p.climb, p.cruise, p.descend, p.reserve, p.capacity};
 }
 
-// Each file is read over a record that already holds other figures, so a line
-// that is wrongly skipped or wrongly taken shows: keys not in the file count
-// as zero, except GESAMT.
+// Each file is read over other figures, so a line wrongly skipped or taken
+// shows; keys not in the file count as zero, except GESAMT.
 TEST(PerformanceFile, LineRules) {
     const std::pair<const char*, Figures> cases[] = {
         {"TAXI=-2147483648\nCLIMB=+90\nCRUISE=2147483647\nDESCEND=20\nRESERVE=5000\nGESAMT=26000",
@@ -63,8 +62,7 @@ TEST(PerformanceFile, ValuesThatAreNotWholeNumbersCountAsZeroAndAreReported) {
     EXPECT_FALSE(contains(problem, "TAXI")) << problem;
 }
 
-// Every option loads its own file beside the program (a missing one is
-// reported and counts as zeros) and clears the results of the last calculation.
+// Each option loads its own file (a missing one is reported, zeros) and clears the results.
 TEST(AircraftChoice, EachOptionLoadsItsOwnFileAndClearsTheResults) {
     TempFolder folder;
     Settings settings;
@@ -107,9 +105,8 @@ AircraftPerformance withCapacity(int capacity) {
     return p;
 }
 
-// Each run starts from outputs left over from an earlier run ("old"), so an
-// output that is not written shows. The outputs are compared as
-// duration, litres, tonnes and share, joined by blanks.
+// Duration, litres, tonnes and share, joined by blanks; each run starts from
+// outputs left over from an earlier run ("old"), so one not written shows.
 TEST(FuelAndTime, DurationFuelTonnesAndShare) {
     const std::string old = "old old old old";
     const std::string tooSmall = "Attention! Fuel-Capacity too low for this flight!";

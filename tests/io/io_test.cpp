@@ -1,8 +1,5 @@
-// Text files, text helpers and file names; how paths look on the platform the
-// program runs on: folder paths end with the platform's separator, the
-// program's folder is the executable's own folder, and names are Windows-1252
-// text that reaches the disk as the real Unicode name. On Windows that means
-// backslashes, drive letters and UTF-16.
+// Text files, text helpers, file names, and paths on the platform the program
+// runs on (on Windows: backslashes, drive letters and UTF-16 names).
 
 #include <gtest/gtest.h>
 

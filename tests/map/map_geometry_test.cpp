@@ -1,6 +1,4 @@
-// The map's geometry with numbers worked out by hand: longitudes across the
-// date line, great-circle points, the route as one continuous line and the
-// view fitted to it.
+// The map's geometry, with numbers worked out by hand.
 
 #include "map/map_geometry.h"
 

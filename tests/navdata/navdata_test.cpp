@@ -143,9 +143,8 @@ TEST_F(NavDatabaseTest, MissingFilesFindNothingAndTheAirportFileIsReportedAtEver
     EXPECT_EQ(runways, Lines{});
 }
 
-// tests/data/navdata/airport_search/wpNavAPT.txt: EDDF has three runway
-// lines, LSZH two; a line starting with ";" names FRANKFURT HAHN (EDFH), whose
-// own line comes later; MÜNCHEN is written in Windows-1252.
+// data/navdata/airport_search: EDDF has three runway lines, LSZH two; a ";" line names
+// FRANKFURT HAHN (EDFH) before its own line; MÜNCHEN is written in Windows-1252.
 TEST(AirportSearch, ListsEachMatchingAirportOnceInFileOrder) {
     const std::string frankfurt = "FRANKFURT MAIN          \tEDDF";
     const std::string hahn = "FRANKFURT HAHN          \tEDFH";

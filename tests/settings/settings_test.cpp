@@ -102,8 +102,7 @@ TEST_F(SettingsTest, FullStartReadsEverySettingsFileSilently) {
               std::string("Skyloom Version ") + SKYLOOM_VERSION + " - 0705 -  2007");
 }
 
-// A line that names no folder gets its message, then comes the summary; the
-// lines are kept whatever the check says.
+// A line naming no folder gets its message, then comes the summary; the lines are kept.
 TEST_F(SettingsTest, PathIniLinesNamingNoFolderAreReportedInOrderAndKept) {
     EXPECT_FALSE(ReadPathSettings(settings, prompts));  // no path.ini: nothing to say
     EXPECT_TRUE(prompts.messages.empty());
