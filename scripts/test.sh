@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds Skyloom with warnings as errors and runs every check: the formatting
-# of the C++ files, the Linux build, the whole test suite (core tests and the
-# desktop program's window tests, which run without a display), the window
-# tests once more in a build without Qt WebEngine, and the Windows cross build with its tests under Wine. Every stage runs even when an
-# earlier one failed (unless it needs that one's result); the last line sums
-# up every stage, and the exit status is non-zero if any failed.
+# of the C++ files, the includes against the layering of the folders, the
+# Linux build, the whole test suite (core tests and the desktop program's
+# window tests, which run without a display), the window tests once more in a
+# build without Qt WebEngine, and the Windows cross build with its tests under
+# Wine. Every stage runs even when an earlier one failed (unless it needs that
+# one's result); the last line sums up every stage, and the exit status is
+# non-zero if any failed.
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
@@ -53,6 +55,9 @@ banner() {
 
 banner "format"
 if scripts/check-format.sh; then record format ok; else record format FAILED; fi
+
+banner "includes"
+if scripts/check-includes.sh; then record includes ok; else record includes FAILED; fi
 
 banner "configure"
 if cmake --preset default; then

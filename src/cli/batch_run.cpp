@@ -4,13 +4,13 @@
 
 #include "cli/report.h"
 #include "cli/terminal_prompts.h"
-#include "core/command_context.h"
+#include "commands/flights.h"
+#include "commands/fs_plan_choice.h"
+#include "commands/session.h"
 #include "formats/save_fmc.h"
-#include "formats/saved_flight.h"
 #include "fuel/aircraft_choice.h"
 #include "io/file_system.h"
 #include "io/text_util.h"
-#include "navdata/nav_database.h"
 #include "route/calculate.h"
 #include "settings/activation.h"
 #include "settings/path_settings.h"
@@ -50,8 +50,7 @@ bool readSettings(CommandContext& context, const CliOptions& options) {
         context.data.createFsPlan = *options.createFsPlan;
     }
     if (options.onlyFsPlan) {
-        context.data.onlyFsPlan = true;
-        context.data.createFsPlan = true;
+        SetOnlyFsPlan(context.data, true);
     }
     return true;
 }
@@ -66,12 +65,11 @@ void printWritten(std::ostream& out, const std::vector<std::string>& paths) {
 
 int runBatch(const CliOptions& options, std::istream& in, std::ostream& out, std::ostream& err,
              bool interactive) {
-    Settings settings;
-    settings.programFolder = programFolderOf(options);
-    MainWindowData data;
     TerminalPrompts prompts(in, err, interactive);
     prompts.choiceAnswers.assign(options.choices.begin(), options.choices.end());
-    CommandContext context{settings, data, prompts};
+    Session session(programFolderOf(options), prompts);
+    MainWindowData& data = session.data;
+    CommandContext& context = session.context;
 
     if (!readSettings(context, options)) {
         return kExitStopped;
@@ -90,8 +88,7 @@ int runBatch(const CliOptions& options, std::istream& in, std::ostream& out, std
                              MessageIcon::Information, ""});
             return kExitStopped;
         }
-        NavDatabase nav(settings.pathNavData);
-        calculated = Calculate(context, nav);
+        calculated = Calculate(context, session.nav());
         if (!calculated.completed) {
             return kExitStopped;
         }

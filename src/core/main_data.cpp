@@ -36,4 +36,12 @@ const char* aircraftPerformanceFile(Aircraft aircraft) {
     return namesOf(aircraft).performanceFile;
 }
 
+std::vector<std::string> AircraftIniLines(Aircraft chosen) {
+    std::vector<std::string> lines;
+    for (Aircraft option : kAllAircraft) {
+        lines.emplace_back(option == chosen ? "1" : "0");
+    }
+    return lines;
+}
+
 }  // namespace skyloom

@@ -61,4 +61,8 @@ const char* aircraftTypeNumber(Aircraft aircraft);
 // The aircraft's performance file beside the program: "B737NG.dat", ...
 const char* aircraftPerformanceFile(Aircraft aircraft);
 
+// Four lines, 1 for the chosen aircraft and 0 for the others (also the
+// aircraft section of a saved flight).
+std::vector<std::string> AircraftIniLines(Aircraft chosen);
+
 }  // namespace skyloom

@@ -117,15 +117,6 @@ std::string GetFlightDataRoute(const std::string& mainRoute) {
     return length < 11 ? std::string() : trimBlanks(midOf(mainRoute, 6, length - 11));
 }
 
-void GetFlightData(Prompts& prompts, const MainWindowData& data, IvaoFields& fields) {
-    fields.field(kIvaoRoute).clear();
-    if (trimBlanks(data.route).empty()) {
-        prompts.message({"No Route available", MessageButtons::Ok, MessageIcon::None, ""});
-        return;
-    }
-    fields.field(kIvaoRoute) = GetFlightDataRoute(data.route);
-}
-
 void FillAircraftTypeList(const AircraftTable& table, IvaoFields& fields) {
     auto& items = fields.items[kIvaoAircraftType - 1];
     items.clear();

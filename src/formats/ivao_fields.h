@@ -81,10 +81,6 @@ std::string CruiseLevelFromAltitude(const std::string& altitude, IvaoFields& fie
 // "DEP SID " and " STAR DEST". Empty for texts too short to hold the codes.
 std::string GetFlightDataRoute(const std::string& mainRoute);
 
-// "Get Flight-Data": empties the route field, then fills it from the main
-// window's route, or says "No Route available" when there is none.
-void GetFlightData(Prompts& prompts, const MainWindowData& data, IvaoFields& fields);
-
 // Lists the aircraft types of AircraftTable in field 5, up to the first entry
 // whose type is empty or only blanks; nothing is picked afterwards.
 void FillAircraftTypeList(const AircraftTable& table, IvaoFields& fields);

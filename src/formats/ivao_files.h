@@ -21,9 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "core/command_context.h"
 #include "formats/ivao_fields.h"
-#include "io/text_file.h"
 
 namespace skyloom {
 
@@ -34,25 +32,8 @@ extern const std::array<const char*, kIvaoFieldCount> kIvaoPlanKeys;
 // other-information boxes take several lines) becomes a blank, so every field
 // stays on its own line.
 std::vector<std::string> IvaoTxtLines(const IvaoFields& fields);
-// Writes ivao.txt beside the program ("Save" of the IVAO plan window). The
-// caller reports a failure; the older ivao.txt then stays as it was.
-WriteResult WriteIvaoTxt(const Settings& settings, const IvaoFields& fields);
-
-enum class IvaoPlanStatus {
-    Written,    // the plan file holds all 22 fields
-    Cancelled,  // no name given
-    Refused,    // the name would leave the plan folder
-    Failed,     // the "Error" box was shown; what was written so far stays
-};
-struct IvaoPlanResult {
-    IvaoPlanStatus status = IvaoPlanStatus::Cancelled;
-    std::string path;  // the plan file written or attempted
-};
-
-// "Make IVAO-Plan" (Command5): asks for a name and turns ivao.txt into
-// PathIvapPlans + name + ".fpl".
-IvaoPlanResult MakeIvaoPlan(CommandContext& context);
-// The same without the input box, for a name already chosen.
-IvaoPlanResult MakeIvaoPlanNamed(CommandContext& context, const std::string& name);
+// The plan file's lines from the lines of ivao.txt: "[FLIGHTPLAN]", then one
+// keyed line per ivao.txt line, as far as ivao.txt goes.
+std::vector<std::string> IvaoPlanLines(const std::vector<std::string>& ivaoTxtLines);
 
 }  // namespace skyloom

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "core/command_context.h"
+#include "core/main_data.h"
 
 namespace skyloom {
 
@@ -34,15 +34,5 @@ std::string KneeboardBackupFile(const std::string& kneeboardFile);
 // The lines of the new page: our part first, then the lines of the backup.
 std::vector<std::string> KneeboardPageLines(const MainWindowData& data,
                                             const std::vector<std::string>& backupLines);
-
-enum class KneeboardStatus {
-    Written,    // the page was rebuilt; "Finished" was shown
-    Cancelled,  // the user did not want an empty print text on the page
-    Failed,     // a message named what is missing; nothing was changed
-};
-
-// The kneeboard button (Command13): asks before copying an empty print text,
-// makes the backup on the first run, then writes the page.
-KneeboardStatus WriteKneeboardPage(CommandContext& context);
 
 }  // namespace skyloom

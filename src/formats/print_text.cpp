@@ -66,35 +66,11 @@ std::optional<PrintError> RewrapRouteLine(std::string& text) {
     return std::nullopt;
 }
 
-void ReportPrintError(Prompts& prompts, const PrintError& error) {
-    prompts.message({std::to_string(error.number) + " - " + error.description, MessageButtons::Ok,
-                     MessageIcon::Critical, ""});
-}
-
-bool PlanHasText(CommandContext& context) {
-    if (trimBlanks(context.data.printText).empty()) {
-        context.prompts.message(
-            {"Nothing to print!", MessageButtons::Ok, MessageIcon::Information, ""});
-        return false;
-    }
-    return true;
-}
-
-std::optional<std::vector<std::string>> PrintPlanLines(CommandContext& context) {
-    MainWindowData& data = context.data;
-    if (!PlanHasText(context)) {
-        return std::nullopt;
-    }
+std::vector<std::string> PrintedPlanLines(const MainWindowData& data) {
     std::vector<std::string> lines;
     lines.emplace_back();
     lines.push_back("Cruise Level: " + data.cruiseAltitude + " - Distance: " + data.distance +
                     " nautical miles.");
-
-    data.printText = NormalisePrintText(data.printText);
-    if (std::optional<PrintError> error = RewrapRouteLine(data.printText)) {
-        ReportPrintError(context.prompts, *error);
-        return std::nullopt;
-    }
     for (std::string& line : printedLines(data.printText)) {
         lines.push_back(std::move(line));
     }

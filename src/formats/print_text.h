@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/command_context.h"
+#include "core/main_data.h"
 
 namespace skyloom {
 
@@ -25,9 +25,6 @@ struct PrintError {
     std::string description;
 };
 
-// Shows a printing failure as "number - description" with the critical icon.
-void ReportPrintError(Prompts& prompts, const PrintError& error);
-
 // Wraps the line after the first dashed separator line ("-" + CR LF) when it
 // has 85 characters or more: at the first blank at or after character 83 of
 // the line, then again every 85 characters. Changes `text` in place; returns
@@ -35,16 +32,9 @@ void ReportPrintError(Prompts& prompts, const PrintError& error);
 // then left as it was).
 std::optional<PrintError> RewrapRouteLine(std::string& text);
 
-// "Print Plan" first: false, after the message "Nothing to print!", when the
-// print text holds nothing but blanks.
-bool PlanHasText(CommandContext& context);
-
-// "Print Plan" once a printer is chosen: refuses an empty print text as
-// PlanHasText does; otherwise normalises and rewraps the print text in place and returns the
-// lines to print, in order: an empty line, the cruise level and distance line,
-// the print text's lines, the fuel status line, an empty line, the runway
-// lines. A rewrap failure is shown as "number - description" (critical icon)
-// and gives nothing to print.
-std::optional<std::vector<std::string>> PrintPlanLines(CommandContext& context);
+// The lines to print, in order: an empty line, the cruise level and distance
+// line, the print text's lines (a line break at the very end leaves an empty
+// last line), the fuel status line, an empty line, the runway lines.
+std::vector<std::string> PrintedPlanLines(const MainWindowData& data);
 
 }  // namespace skyloom

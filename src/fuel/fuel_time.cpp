@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "fuel/number_format.h"
+#include "io/number_format.h"
 #include "io/text_util.h"
 
 namespace skyloom {

@@ -25,6 +25,19 @@ bool forEachTextLine(const std::string& path,
     return true;
 }
 
+std::optional<std::string> readWholeFile(const std::string& path, long long maxBytes) {
+    const long long size = fileSize(path);
+    if (size < 0 || size > maxBytes) {
+        return std::nullopt;
+    }
+    std::ifstream in(toNativePath(path), std::ios::binary);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    if (!in || !in.read(bytes.data(), size)) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
     if (!fileExists(path)) {
         return std::nullopt;

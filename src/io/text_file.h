@@ -13,6 +13,10 @@ namespace skyloom {
 // All lines of a text file, or nothing when it cannot be opened.
 std::optional<std::vector<std::string>> readTextLines(const std::string& path);
 
+// The whole file as it is on disk, or nothing when it cannot be read or holds
+// more than `maxBytes`.
+std::optional<std::string> readWholeFile(const std::string& path, long long maxBytes);
+
 // Calls `onLine` for every line of the file in order until it returns false.
 // Returns false when the file cannot be opened.
 bool forEachTextLine(const std::string& path,

@@ -1,6 +1,6 @@
 #include "route/waypoint_candidates.h"
 
-#include "fuel/number_format.h"
+#include "io/number_format.h"
 #include "io/text_util.h"
 #include "route/distance.h"
 

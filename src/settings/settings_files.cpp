@@ -107,14 +107,6 @@ std::optional<AircraftIniNumbers> ReadAircraftIni(const std::string& file) {
     return numbers;
 }
 
-std::vector<std::string> AircraftIniLines(Aircraft chosen) {
-    std::vector<std::string> lines;
-    for (Aircraft option : kAllAircraft) {
-        lines.emplace_back(option == chosen ? "1" : "0");
-    }
-    return lines;
-}
-
 WriteResult WriteAircraftIni(const std::string& file, Aircraft chosen) {
     return writeTextLines(file, AircraftIniLines(chosen));
 }

@@ -48,9 +48,6 @@ WriteResult WriteCheckIni(const std::string& file, bool checked);
 // empty or not a whole number counts as 0. Nothing when the file cannot be opened.
 using AircraftIniNumbers = std::array<long long, 4>;
 std::optional<AircraftIniNumbers> ReadAircraftIni(const std::string& file);
-// Four lines, 1 for the chosen aircraft and 0 for the others (also the
-// aircraft section of a saved flight).
-std::vector<std::string> AircraftIniLines(Aircraft chosen);
 WriteResult WriteAircraftIni(const std::string& file, Aircraft chosen);
 
 // Tells the user that a settings file could not be written (the message names

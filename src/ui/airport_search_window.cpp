@@ -16,8 +16,7 @@ namespace skyloom::ui {
 
 AirportSearchWindow::AirportSearchWindow(NavDatabase& nav, Prompts& prompts, QWidget* mainWindow)
     : ModalWindow(mainWindow, mainWindow),
-      nav_(nav),
-      prompts_(prompts),
+      search_(nav, prompts),
       text_(new QLineEdit(this)),
       list_(new QListWidget(this)) {
     setObjectName(QStringLiteral("Form4"));
@@ -58,7 +57,7 @@ bool AirportSearchWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == text_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            search(false);
+            showEntries(search_.asked(fromQt(text_->text())));
             return true;
         }
     }
@@ -66,35 +65,24 @@ bool AirportSearchWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void AirportSearchWindow::Text1_Change() {
-    if (SearchesWhileTyping(fromQt(text_->text()))) {
-        search(true);
-    }
+    showEntries(search_.typed(fromQt(text_->text())));
 }
 
 void AirportSearchWindow::Command1_Click() {
-    search(false);
+    showEntries(search_.asked(fromQt(text_->text())));
 }
 
 void AirportSearchWindow::Command2_Click() {
     reject();
 }
 
-void AirportSearchWindow::search(bool typing) {
-    const AirportSearchResult result = SearchAirports(nav_, fromQt(text_->text()));
-    if (result.outcome == AirportSearchOutcome::Unchanged) {
+void AirportSearchWindow::showEntries(const std::optional<std::vector<std::string>>& entries) {
+    if (!entries) {
         return;
     }
     list_->clear();
-    for (const auto& entry : result.entries) {
+    for (const std::string& entry : *entries) {
         list_->addItem(toQt(entry));
-    }
-    if (result.outcome == AirportSearchOutcome::Listed) {
-        fileProblemShown_ = false;
-        return;
-    }
-    if (!typing || !fileProblemShown_) {
-        fileProblemShown_ = true;
-        prompts_.message({result.message, MessageButtons::Ok, MessageIcon::Critical, ""});
     }
 }
 

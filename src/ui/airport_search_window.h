@@ -6,8 +6,11 @@
 
 #include "ui/window_placement.h"
 
-#include "core/prompts.h"
-#include "navdata/nav_database.h"
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "commands/airport_search.h"
 
 class QLineEdit;
 class QListWidget;
@@ -29,15 +32,12 @@ class AirportSearchWindow : public ModalWindow {
     void Command2_Click();
 
   private:
-    // `typing`: started by a change of the search field, which reports an
-    // unreadable runway file only once until a search succeeds again.
-    void search(bool typing);
+    // Shows the entries of a search, when it gave any list.
+    void showEntries(const std::optional<std::vector<std::string>>& entries);
 
-    NavDatabase& nav_;
-    Prompts& prompts_;
+    AirportSearch search_;
     QLineEdit* text_;
     QListWidget* list_;
-    bool fileProblemShown_ = false;
 };
 
 }  // namespace skyloom::ui

@@ -8,8 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "formats/ivao_files.h"
-#include "settings/settings_files.h"
+#include "commands/ivao_plan.h"
 #include "ui/text_convert.h"
 #include "ui/twips.h"
 #include "ui/typed_capitals.h"
@@ -253,12 +252,9 @@ void IvaoPlanWindow::openHelp(CodeHelp help) {
 
 // "Save": ivao.txt gets what the window shows; a failure keeps the window open.
 void IvaoPlanWindow::Command1_Click() {
-    const WriteResult written = WriteIvaoTxt(context_.settings, shownFields());
-    if (!written.ok) {
-        ReportWriteFailure(context_.prompts, written);
-        return;
+    if (SaveIvaoFields(context_, shownFields())) {
+        accept();
     }
-    accept();
 }
 
 // "Exit"

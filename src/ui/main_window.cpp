@@ -51,8 +51,7 @@ T* control(QWidget* root, const char* name) {
 }  // namespace
 
 MainWindow::MainWindow(const std::string& programFolder, QWidget* parent)
-    : QMainWindow(parent), prompts_(this), context_{settings_, data_, prompts_} {
-    settings_.programFolder = programFolder;
+    : QMainWindow(parent), prompts_(this), session_(programFolder, prompts_) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Skyloom"));
     // A fixed window that can be minimised but neither maximised nor resized.
@@ -169,14 +168,6 @@ void MainWindow::connectControls() {
     distance_->installEventFilter(this);
     cruise_->installEventFilter(this);
     planText_->viewport()->installEventFilter(this);
-}
-
-NavDatabase& MainWindow::nav() {
-    if (!nav_ || navFolder_ != settings_.pathNavData) {
-        navFolder_ = settings_.pathNavData;
-        nav_ = std::make_unique<NavDatabase>(navFolder_);
-    }
-    return *nav_;
 }
 
 bool MainWindow::startUp() {

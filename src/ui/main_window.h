@@ -1,17 +1,13 @@
 #pragma once
 // The main window (Form1): the browser pane, the route field, the aircraft
 // options, the commands, the fuel figures, the route listing and the plan
-// text. It owns the program-wide settings and the data store, shows the data
-// store in its controls and hands every command to the core.
+// text. It owns the session (settings, data store, navigation database), shows
+// the data store in its controls and hands every command to the core.
 
 #include <QMainWindow>
-#include <memory>
 #include <string>
 
-#include "core/command_context.h"
-#include "core/main_data.h"
-#include "core/settings.h"
-#include "navdata/nav_database.h"
+#include "commands/session.h"
 #include "ui/qt_prompts.h"
 
 class QAction;
@@ -43,7 +39,7 @@ class MainWindow : public QMainWindow {
     MainWindowData& data() { return data_; }
     Settings& settings() { return settings_; }
     // The navigation database of the current PathNavData.
-    NavDatabase& nav();
+    NavDatabase& nav() { return session_.nav(); }
     BrowserPane* browser() const { return browser_; }
 
     // Shows the data store in the controls.
@@ -86,12 +82,11 @@ class MainWindow : public QMainWindow {
     void connectControls();
     bool Text5_KeyPress(QEvent* event);
 
-    Settings settings_;
-    MainWindowData data_;
     QtPrompts prompts_;
-    CommandContext context_;
-    std::unique_ptr<NavDatabase> nav_;
-    std::string navFolder_;
+    Session session_;
+    Settings& settings_ = session_.settings;
+    MainWindowData& data_ = session_.data;
+    CommandContext& context_ = session_.context;
     QSize fixedSize_;
     bool activatedBefore_ = false;
     bool activating_ = false;

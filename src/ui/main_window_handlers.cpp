@@ -4,10 +4,11 @@
 #include <QCheckBox>
 #include <QDir>
 
-#include "formats/ivao_files.h"
-#include "formats/kneeboard.h"
+#include "commands/flights.h"
+#include "commands/fs_plan_choice.h"
+#include "commands/ivao_plan.h"
+#include "commands/kneeboard_page.h"
 #include "formats/save_fmc.h"
-#include "formats/saved_flight.h"
 #include "fuel/aircraft_choice.h"
 #include "fuel/fuel_time.h"
 #include "route/calculate.h"
@@ -101,13 +102,8 @@ void MainWindow::Check1_Click() {
     data_.createFsPlan = createFsPlan_->isChecked();
 }
 
-// "only FS-Plan" needs the FS plan: it checks and locks "create FS-PLAN";
-// unchecked, "create FS-PLAN" is free again and keeps its value.
 void MainWindow::Check2_Click() {
-    data_.onlyFsPlan = onlyFsPlan_->isChecked();
-    if (data_.onlyFsPlan) {
-        data_.createFsPlan = true;
-    }
+    SetOnlyFsPlan(data_, onlyFsPlan_->isChecked());
     refreshFromData();
 }
 

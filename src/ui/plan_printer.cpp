@@ -4,15 +4,13 @@
 #include <QPainter>
 #include <QPrintDialog>
 
+#include "commands/print_plan.h"
 #include "ui/fixed_pitch.h"
 #include "ui/text_convert.h"
 
 namespace skyloom::ui {
 
 namespace {
-
-// The error number that printer failures are reported with.
-constexpr int kPrinterError = 482;
 
 // The pieces of a line as printed: as many characters as fit the width, then
 // the rest on the following printed lines. An empty line stays one piece.
@@ -32,10 +30,10 @@ QStringList fittingPieces(const QString& line, const QFontMetricsF& metrics, qre
 
 }  // namespace
 
-std::optional<PrintError> PrintLines(QPrinter& printer, const std::vector<std::string>& lines) {
+std::optional<std::string> PrintLines(QPrinter& printer, const std::vector<std::string>& lines) {
     QPainter painter;
     if (!painter.begin(&printer)) {
-        return PrintError{kPrinterError, "The printer could not be started."};
+        return "The printer could not be started.";
     }
     painter.setFont(fixedPitchFont(10, true));
     const QFontMetricsF metrics(painter.font(), &printer);
@@ -47,7 +45,7 @@ std::optional<PrintError> PrintLines(QPrinter& printer, const std::vector<std::s
             if (top > 0 && top + metrics.height() > height) {
                 if (!printer.newPage()) {
                     painter.end();
-                    return PrintError{kPrinterError, "The printer could not begin a new page."};
+                    return "The printer could not begin a new page.";
                 }
                 top = 0;
             }
@@ -56,29 +54,25 @@ std::optional<PrintError> PrintLines(QPrinter& printer, const std::vector<std::s
         }
     }
     if (!painter.end()) {
-        return PrintError{kPrinterError, "The print job could not be finished."};
+        return "The print job could not be finished.";
     }
     return std::nullopt;
 }
 
+QtPrinter::QtPrinter(std::function<bool(QPrinter&)> choosePrinter)
+    : choosePrinter_(std::move(choosePrinter)) {}
+
+bool QtPrinter::choose() {
+    return choosePrinter_(printer_);
+}
+
+std::optional<std::string> QtPrinter::print(const std::vector<std::string>& lines) {
+    return PrintLines(printer_, lines);
+}
+
 void PrintPlanWith(CommandContext& context, const std::function<bool(QPrinter&)>& choosePrinter) {
-    if (!PlanHasText(context)) {
-        return;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    if (!choosePrinter(printer)) {
-        return;  // the plan text stays as it was
-    }
-    // Only on its way to a printer is the plan text normalised and rewrapped.
-    const std::optional<std::vector<std::string>> lines = PrintPlanLines(context);
-    if (!lines) {
-        return;
-    }
-    if (std::optional<PrintError> error = PrintLines(printer, *lines)) {
-        ReportPrintError(context.prompts, *error);
-        return;
-    }
-    context.prompts.message({"Print-Job done", MessageButtons::Ok, MessageIcon::None, ""});
+    QtPrinter printer(choosePrinter);
+    skyloom::PrintPlan(context, printer);
 }
 
 void PrintPlan(CommandContext& context, QWidget* parent) {

@@ -1,7 +1,7 @@
 #pragma once
 // "Print Plan" on the system printer: the lines that the core builds, in
 // 10-point bold fixed-pitch type, a new page whenever the next line would not
-// fit on the sheet.
+// fit on the sheet. What to print and what to say is the command's.
 
 #include <QPrinter>
 #include <functional>
@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/command_context.h"
-#include "formats/print_text.h"
+#include "core/printer.h"
 
 class QWidget;
 
@@ -18,16 +18,25 @@ namespace skyloom::ui {
 
 // Prints one line per entry on a printer that is already set up. A line wider
 // than the sheet continues on the next printed line, so nothing is cut off.
-// Returns the error when the printer could not be started or could not begin
-// a new page.
-std::optional<PrintError> PrintLines(QPrinter& printer, const std::vector<std::string>& lines);
+// Returns what failed when the printer could not be started, could not begin
+// a new page or could not finish the job.
+std::optional<std::string> PrintLines(QPrinter& printer, const std::vector<std::string>& lines);
 
-// The "Print Plan" command: an empty plan text is refused; then
-// `choosePrinter` sets up the printer (the print dialog, or a file in a test)
-// and returns false when the pilot cancelled, which prints nothing, says
-// nothing and leaves the plan text as it was. Then the plan text is
-// normalised and rewrapped, the lines are printed and "Print-Job done" is shown; a printer failure
-// is shown as "number - description" with the critical icon.
+// The system's printer for the "Print Plan" command: `choosePrinter` sets it up
+// (the print dialog, or a file in a test) and returns false when the pilot
+// cancelled.
+class QtPrinter : public Printer {
+  public:
+    explicit QtPrinter(std::function<bool(QPrinter&)> choosePrinter);
+    bool choose() override;
+    std::optional<std::string> print(const std::vector<std::string>& lines) override;
+
+  private:
+    std::function<bool(QPrinter&)> choosePrinter_;
+    QPrinter printer_{QPrinter::HighResolution};
+};
+
+// "Print Plan" with a printer set up by `choosePrinter`.
 void PrintPlanWith(CommandContext& context, const std::function<bool(QPrinter&)>& choosePrinter);
 
 // "Print Plan" (Command3) with the system's print dialog.

@@ -1,57 +1,16 @@
 #include "ui/route_map_painter.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFont>
 #include <QFontMetrics>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonParseError>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
-#include <cmath>
 
 #include "ui/text_convert.h"
 
 namespace skyloom::ui {
 
 namespace {
-
-// The land file is about 140 kB; anything far larger is not it.
-constexpr qint64 kMaxLandBytes = 16 * 1024 * 1024;
-
-std::vector<GeoPoint> readRing(const QJsonArray& ring) {
-    std::vector<GeoPoint> points;
-    points.reserve(static_cast<std::size_t>(ring.size()));
-    for (const QJsonValue& value : ring) {
-        const QJsonArray pair = value.toArray();
-        if (pair.size() >= 2 && pair[0].isDouble() && pair[1].isDouble()) {
-            points.push_back({pair[1].toDouble(), pair[0].toDouble()});
-        }
-    }
-    return points;
-}
-
-void addPolygon(const QJsonArray& rings, Land& land) {
-    LandShape shape;
-    for (const QJsonValue& ring : rings) {
-        std::vector<GeoPoint> points = readRing(ring.toArray());
-        if (points.size() >= 3) {
-            shape.rings.push_back(std::move(points));
-        }
-    }
-    if (shape.rings.empty()) {
-        return;
-    }
-    shape.west = shape.east = shape.rings.front().front().longitude;
-    for (const GeoPoint& point : shape.rings.front()) {
-        shape.west = std::min(shape.west, point.longitude);
-        shape.east = std::max(shape.east, point.longitude);
-    }
-    land.push_back(std::move(shape));
-}
 
 QPointF toPicture(const MapView& view, const GeoPoint& point, double shift = 0.0) {
     const PicturePoint at = view.project({point.latitude, point.longitude + shift});
@@ -64,14 +23,7 @@ void drawLand(QPainter& painter, const MapView& view, const Land& land) {
     painter.setPen(QPen(QColor(kMapCoastColour), 1.0));
     painter.setBrush(QColor(kMapLandColour));
     for (const LandShape& shape : land) {
-        // Each copy of the shape a whole turn east or west that reaches into the view.
-        const int first = static_cast<int>(std::floor((west - shape.east) / 360.0));
-        const int last = static_cast<int>(std::ceil((east - shape.west) / 360.0));
-        for (int turn = first; turn <= last; ++turn) {
-            const double shift = turn * 360.0;
-            if (shape.east + shift < west || shape.west + shift > east) {
-                continue;
-            }
+        for (const double shift : LandShifts(shape, west, east)) {
             QPainterPath path;
             path.setFillRule(Qt::OddEvenFill);
             for (const std::vector<GeoPoint>& ring : shape.rings) {
@@ -200,40 +152,6 @@ void drawPoints(QPainter& painter, const std::vector<MapPoint>& route,
 }
 
 }  // namespace
-
-Land readLand(const QString& path, QString& problem) {
-    Land land;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("The land file %1 could not be read, so the map shows no land.")
-                      .arg(QDir::toNativeSeparators(path));
-        return land;
-    }
-    QJsonParseError error;
-    const QJsonDocument document = file.size() > kMaxLandBytes
-                                       ? QJsonDocument()
-                                       : QJsonDocument::fromJson(file.readAll(), &error);
-    const QJsonArray features = document.object().value(QStringLiteral("features")).toArray();
-    for (const QJsonValue& feature : features) {
-        const QJsonObject geometry =
-            feature.toObject().value(QStringLiteral("geometry")).toObject();
-        const QString type = geometry.value(QStringLiteral("type")).toString();
-        const QJsonArray coordinates = geometry.value(QStringLiteral("coordinates")).toArray();
-        if (type == QStringLiteral("Polygon")) {
-            addPolygon(coordinates, land);
-        } else if (type == QStringLiteral("MultiPolygon")) {
-            for (const QJsonValue& polygon : coordinates) {
-                addPolygon(polygon.toArray(), land);
-            }
-        }
-    }
-    if (land.empty()) {
-        problem =
-            QStringLiteral("The land file %1 holds no land polygons, so the map shows no land.")
-                .arg(QDir::toNativeSeparators(path));
-    }
-    return land;
-}
 
 MapView routeMapView(const std::vector<MapPoint>& route, QSize size) {
     return FitView(RouteTrack(PositionsOf(route)), size.width(), size.height());

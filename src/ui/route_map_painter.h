@@ -6,9 +6,9 @@
 #include <QImage>
 #include <QRgb>
 #include <QSize>
-#include <QString>
 #include <vector>
 
+#include "map/land.h"
 #include "map/map_geometry.h"
 #include "map/route_points.h"
 
@@ -20,20 +20,6 @@ inline constexpr QRgb kMapCoastColour = 0xffa89f83;
 inline constexpr QRgb kMapRouteColour = 0xffd0187a;
 inline constexpr QRgb kMapDepartureColour = 0xff1f8a3a;
 inline constexpr QRgb kMapDestinationColour = 0xff1a4fc4;
-
-// Land polygons in longitude and latitude; each polygon is its outer ring
-// followed by its holes.
-struct LandShape {
-    std::vector<std::vector<GeoPoint>> rings;
-    double west = 0.0;
-    double east = 0.0;
-};
-using Land = std::vector<LandShape>;
-
-// Reads the polygons (Polygon and MultiPolygon geometries) of a GeoJSON file.
-// A missing or unreadable file gives no land and a sentence saying why in
-// `problem`.
-Land readLand(const QString& path, QString& problem);
 
 // The view in which renderRouteMap draws the route into a picture of `size`.
 MapView routeMapView(const std::vector<MapPoint>& route, QSize size);

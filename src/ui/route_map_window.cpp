@@ -51,9 +51,10 @@ RouteMapWindow::RouteMapWindow(const Settings& settings, QWidget* parent)
     setWindowTitle(QStringLiteral("Map"));
     resize(900, 600);
 
-    const QString landPath = toQt(settings.besideProgram("map")) + QChar(kPathSeparator) +
-                             QStringLiteral("ne_110m_land.geojson");
-    land_ = readLand(landPath, landProblem_);
+    LandReading reading =
+        ReadLand(settings.besideProgram("map") + kPathSeparator + "ne_110m_land.geojson");
+    land_ = std::move(reading.land);
+    landProblem_ = toQt(reading.problem);
 
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("Message"));

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <optional>
 
+#include "commands/ivao_plan.h"
 #include "formats/flight_test_support.h"
 #include "formats/ivao_fields.h"
-#include "formats/ivao_files.h"
 #include "io/file_system.h"
 #include "io/text_util.h"
 
@@ -38,7 +38,7 @@ TEST_F(IvaoFilesTest, IvaoTxtHoldsOneLinePerFieldAndBecomesThePlanFile) {
     for (int n = 1; n <= kIvaoFieldCount; ++n) {
         fields.field(n) = texts.at(static_cast<std::size_t>(n - 1));
     }
-    ASSERT_TRUE(WriteIvaoTxt(settings, fields).ok);
+    ASSERT_TRUE(SaveIvaoFields(context, fields));
     EXPECT_EQ(readBytes(ivaoTxt), readBytes(golden("ivao_saved.txt")));
     prompts.inputAnswers.push_back(std::string("TEMP"));
     IvaoPlanResult result = MakeIvaoPlan(context);

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "commands/kneeboard_page.h"
+#include "commands/print_plan.h"
 #include "formats/flight_test_support.h"
 #include "formats/kneeboard.h"
 #include "formats/print_text.h"

@@ -1,4 +1,4 @@
-#include "formats/saved_flight.h"
+#include "commands/flights.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,8 @@
 
 #include "fuel/aircraft_choice.h"
 #include "fuel/fuel_time.h"
-#include "fuel/number_format.h"
 #include "io/file_system.h"
+#include "io/number_format.h"
 #include "io/text_util.h"
 #include "support/scripted_prompts.h"
 #include "support/test_paths.h"

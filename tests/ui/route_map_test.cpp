@@ -28,14 +28,13 @@ namespace {
 const QString kSampleRoute =
     QStringLiteral("EDDF KRL UL610 TALYO UL975 ORLIK NATA LOMSI Q812 HLF J60 DEP KJFK");
 
-skyloom::ui::Land sourceLand() {
-    QString problem;
-    skyloom::ui::Land land =
-        skyloom::ui::readLand(sourcePath(QStringLiteral("data/map/ne_110m_land.geojson")), problem);
-    if (!problem.isEmpty()) {
-        qWarning("%s", qPrintable(problem));
+skyloom::Land sourceLand() {
+    skyloom::LandReading reading = skyloom::ReadLand(
+        sourcePath(QStringLiteral("data/map/ne_110m_land.geojson")).toStdString());
+    if (!reading.problem.empty()) {
+        qWarning("%s", reading.problem.c_str());
     }
-    return land;
+    return reading.land;
 }
 
 bool nearColour(QRgb actual, QRgb expected) {

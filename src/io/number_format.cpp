@@ -1,4 +1,4 @@
-#include "fuel/number_format.h"
+#include "io/number_format.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,5 +1,5 @@
 #pragma once
-// Fixed-point number texts for the fuel figures. They always use a point as
+// Fixed-point number texts for the fuel figures and the distances. They always use a point as
 // decimal separator and a comma between thousands, whatever the locale, so a
 // printout or a saved flight reads the same on every machine.
 
