@@ -1,17 +1,24 @@
 #pragma once
-// Shared by the format tests: a program folder with performance files beside
-// the program, so that choosing an aircraft and the fuel calculation run
-// quietly, and a check of the one message a command showed.
+// Shared by the format tests: a program folder whose performance files let
+// the aircraft choice and the fuel calculation run quietly, the committed
+// files of tests/data/formats, and a check of the one message a command showed.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "core/command_context.h"
+#include "io/file_system.h"
 #include "support/scripted_prompts.h"
 #include "support/test_paths.h"
 
 namespace skyloom::testing {
+
+inline const std::string kSep(1, kPathSeparator);
+
+inline std::string golden(const std::string& name) {
+    return testDataPath({"formats", name});
+}
 
 struct ProgramFixture {
     TempFolder folder;
@@ -23,10 +30,10 @@ struct ProgramFixture {
     ProgramFixture() {
         settings.programFolder = folder.path();
         settings.performance = {300, 90, 60, 20, 5000, 900000};
-        const std::string performance =
-            "TAXI=300\r\nCLIMB=90\r\nCRUISE=60\r\nDESCEND=20\r\nRESERVE=5000\r\nGESAMT=900000\r\n";
         for (const char* name : {"B737NG.dat", "B747PMDG.dat", "LevelD767.dat", "PSS777.dat"}) {
-            writeBytes(folder.file(name), performance);
+            writeBytes(folder.file(name),
+                       "TAXI=300\r\nCLIMB=90\r\nCRUISE=60\r\nDESCEND=20\r\n"
+                       "RESERVE=5000\r\nGESAMT=900000\r\n");
         }
     }
 };
@@ -37,12 +44,8 @@ inline void expectOneMessage(const ScriptedPrompts& prompts, MessageIcon icon,
                              const std::string& text, bool whole = true) {
     ASSERT_EQ(prompts.messages.size(), 1u) << text;
     EXPECT_EQ(prompts.messages[0].icon, icon) << text;
-    if (whole) {
-        EXPECT_EQ(prompts.messages[0].text, text);
-    } else {
-        EXPECT_NE(prompts.messages[0].text.find(text), std::string::npos)
-            << prompts.messages[0].text;
-    }
+    const std::string& shown = prompts.messages[0].text;
+    EXPECT_TRUE(whole ? shown == text : shown.find(text) != std::string::npos) << shown;
 }
 
 }  // namespace skyloom::testing

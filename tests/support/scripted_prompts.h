@@ -13,6 +13,7 @@ namespace skyloom::testing {
 
 class ScriptedPrompts : public Prompts {
   public:
+    using Answer = std::optional<std::string>;
     std::vector<MessageBox> messages;
     std::vector<InputBox> inputs;
     std::vector<WaypointChoice> choices;
@@ -20,40 +21,24 @@ class ScriptedPrompts : public Prompts {
     std::vector<FileDialog> openDialogs;
 
     std::deque<MessageAnswer> messageAnswers;
-    std::deque<std::optional<std::string>> inputAnswers;
+    std::deque<Answer> inputAnswers;
     std::deque<std::string> choiceAnswers;
-    std::deque<std::optional<std::string>> saveAnswers;
-    std::deque<std::optional<std::string>> openAnswers;
+    std::deque<Answer> saveAnswers;
+    std::deque<Answer> openAnswers;
 
     MessageAnswer message(const MessageBox& box) override {
-        messages.push_back(box);
-        if (!messageAnswers.empty()) {
-            auto answer = messageAnswers.front();
-            messageAnswers.pop_front();
-            return answer;
-        }
-        return box.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+        const bool yesNo = box.buttons == MessageButtons::YesNo;
+        return ask(messages, box, messageAnswers, yesNo ? MessageAnswer::Yes : MessageAnswer::Ok);
     }
-    std::optional<std::string> input(const InputBox& box) override {
-        inputs.push_back(box);
-        return next(inputAnswers);
-    }
+    Answer input(const InputBox& box) override { return ask(inputs, box, inputAnswers, {}); }
     std::string chooseWaypoint(const WaypointChoice& choice) override {
-        choices.push_back(choice);
-        if (choiceAnswers.empty()) {
-            return std::string();
-        }
-        auto answer = choiceAnswers.front();
-        choiceAnswers.pop_front();
-        return answer;
+        return ask(choices, choice, choiceAnswers, {});
     }
-    std::optional<std::string> saveFile(const FileDialog& dialog) override {
-        saveDialogs.push_back(dialog);
-        return next(saveAnswers);
+    Answer saveFile(const FileDialog& dialog) override {
+        return ask(saveDialogs, dialog, saveAnswers, {});
     }
-    std::optional<std::string> openFile(const FileDialog& dialog) override {
-        openDialogs.push_back(dialog);
-        return next(openAnswers);
+    Answer openFile(const FileDialog& dialog) override {
+        return ask(openDialogs, dialog, openAnswers, {});
     }
 
     std::vector<std::string> messageTexts() const {
@@ -65,11 +50,14 @@ class ScriptedPrompts : public Prompts {
     }
 
   private:
-    static std::optional<std::string> next(std::deque<std::optional<std::string>>& answers) {
+    template <class Question, class A>
+    static A ask(std::vector<Question>& asked, const Question& question, std::deque<A>& answers,
+                 A fallback) {
+        asked.push_back(question);
         if (answers.empty()) {
-            return std::nullopt;
+            return fallback;
         }
-        auto answer = answers.front();
+        A answer = std::move(answers.front());
         answers.pop_front();
         return answer;
     }

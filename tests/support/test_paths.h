@@ -4,24 +4,23 @@
 #include <initializer_list>
 #include <string>
 
+#include "io/file_system.h"
+
 namespace skyloom::testing {
 
-// The folder tests/data of the source tree, without a trailing separator.
-std::string testDataDir();
-// testDataDir() followed by the parts, each after a separator.
+// The folder tests/data of the source tree followed by the parts, each after a separator.
 std::string testDataPath(std::initializer_list<std::string> parts);
 
-// A fresh, empty folder for one test, removed when the object goes away.
+// A fresh, empty folder for one test, removed when the object goes away; its
+// path has no trailing separator.
 class TempFolder {
   public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
-    // The folder's path without a trailing separator.
     const std::string& path() const { return path_; }
-    // The folder's path followed by a separator and the name.
-    std::string file(const std::string& name) const;
+    std::string file(const std::string& name) const { return path_ + kPathSeparator + name; }
 
   private:
     std::string path_;
