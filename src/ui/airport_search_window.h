@@ -35,8 +35,8 @@ class AirportSearchWindow : public ModalWindow {
 
     NavDatabase& nav_;
     Prompts& prompts_;
-    QLineEdit* text_;
-    QListWidget* list_;
+    QLineEdit* text_ = nullptr;
+    QListWidget* list_ = nullptr;
     bool fileProblemShown_ = false;
 };
 
