@@ -1,14 +1,10 @@
 // What a window's layout table cannot say about itself, checked on every
-// window as it is shown: each control lies within its window, each caption
-// is shown in full, and nothing covers a control the pilot may click.
+// window as it is shown: it stands centred over the main window, each
+// control lies within it, each caption is shown in full, and nothing covers
+// a control the pilot may click.
 
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyleOptionButton>
 #include <QtTest>
+#include <QtWidgets>
 
 #include "support/ui_test_support.h"
 #include "ui/airport_search_window.h"
@@ -27,19 +23,17 @@ namespace {
 QList<QWidget*> controlsOf(QWidget* root) {
     QList<QWidget*> found;
     for (QWidget* child : root->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->objectName().isEmpty() || child->objectName().startsWith(QLatin1String("qt_"))) {
-            continue;
-        }
-        found << child;
-        const QByteArray kind = child->metaObject()->className();
-        if (kind == "QFrame" || kind == "QGroupBox") {
-            found << controlsOf(child);
+        if (!child->objectName().isEmpty() && !child->objectName().startsWith("qt_")) {
+            const QByteArray kind = child->metaObject()->className();
+            found << child
+                  << (kind == "QFrame" || kind == "QGroupBox" ? controlsOf(child)
+                                                              : QList<QWidget*>());
         }
     }
     return found;
 }
 
-// The caption a control shows and the room it has for it.
+// The caption a control shows and the room its style leaves for it.
 std::pair<QString, QRect> captionAndRoom(QWidget* control) {
     if (auto* label = qobject_cast<QLabel*>(control)) {
         return {label->text(), label->contentsRect()};
@@ -53,20 +47,17 @@ std::pair<QString, QRect> captionAndRoom(QWidget* control) {
     }
     QStyleOptionButton option;
     option.initFrom(button);
-    QStyle::SubElement contents = QStyle::SE_PushButtonContents;
-    if (qobject_cast<QRadioButton*>(button) != nullptr) {
-        contents = QStyle::SE_RadioButtonContents;
-    } else if (qobject_cast<QCheckBox*>(button) != nullptr) {
-        contents = QStyle::SE_CheckBoxContents;
-    }
+    auto contents = qobject_cast<QRadioButton*>(button) ? QStyle::SE_RadioButtonContents
+                    : qobject_cast<QCheckBox*>(button)  ? QStyle::SE_CheckBoxContents
+                                                        : QStyle::SE_PushButtonContents;
     return {button->text(), button->style()->subElementRect(contents, &option, button)};
 }
 
-// A click anywhere on the control, but for a rim of 3 pixels, reaches it.
+// A click anywhere on the control but a rim of 3 pixels reaches it.
 bool reachable(QWidget* root, QWidget* control) {
     const QRect inner = control->rect().adjusted(3, 3, -3, -3);
-    for (const QPoint& at : {inner.center(), inner.topLeft(), inner.topRight(), inner.bottomLeft(),
-                             inner.bottomRight()}) {
+    for (QPoint at : {inner.center(), inner.topLeft(), inner.topRight(), inner.bottomLeft(),
+                      inner.bottomRight()}) {
         QWidget* hit = root->childAt(control->mapTo(root, at));
         if (hit != control && !control->isAncestorOf(hit)) {
             return false;
@@ -75,29 +66,26 @@ bool reachable(QWidget* root, QWidget* control) {
     return true;
 }
 
-// A button can always be clicked while it is shown; a field or a list at
+// A button can always be clicked while it is shown, a field or a list at
 // least when its window opens (the folder chooser stands over the fields).
 QStringList layoutProblems(QWidget* root, bool opening) {
     QStringList problems;
     for (QWidget* control : controlsOf(root)) {
-        const QString name =
-            root->window()->objectName() + QLatin1Char('.') + control->objectName();
+        const QString name = root->window()->objectName() + '.' + control->objectName();
+        const auto [caption, room] = captionAndRoom(control);
+        const QFontMetrics metrics = control->fontMetrics();
+        const bool button = qobject_cast<QAbstractButton*>(control) != nullptr;
+        const bool input = (control->focusPolicy() & Qt::ClickFocus) != 0;
         if (!control->isVisible()) {
             continue;
         }
         if (!control->parentWidget()->rect().contains(control->geometry())) {
-            problems << name + QStringLiteral(" outside its window");
-        }
-        const auto [caption, room] = captionAndRoom(control);
-        const QFontMetrics metrics = control->fontMetrics();
-        if (metrics.horizontalAdvance(caption) > room.width() ||
-            metrics.tightBoundingRect(caption).height() > room.height()) {
-            problems << name + QStringLiteral(" caption cut off");
-        }
-        const bool button = qobject_cast<QAbstractButton*>(control) != nullptr;
-        const bool input = (control->focusPolicy() & Qt::ClickFocus) != 0;
-        if ((button || (opening && input)) && !reachable(root, control)) {
-            problems << name + QStringLiteral(" covered");
+            problems << name + " outside its window";
+        } else if (metrics.horizontalAdvance(caption) > room.width() ||
+                   metrics.tightBoundingRect(caption).height() > room.height()) {
+            problems << name + " caption cut off";
+        } else if ((button || (opening && input)) && !reachable(root, control)) {
+            problems << name + " covered";
         }
     }
     return problems;
@@ -111,38 +99,37 @@ class WindowLayoutTest : public QObject {
     void everyWindow() {
         TestProgramFolder folder;
         auto main = startMainWindow(folder);
-        QVERIFY(main);
         main->data().route = "EDDF ABC KJFK ";  // the IVAO window takes it without a message
         QStringList problems = layoutProblems(main->centralWidget(), true);
-
         std::vector<std::unique_ptr<QDialog>> windows;
-        windows.push_back(std::make_unique<ui::PathSettingsWindow>(main->context(), main.get()));
-        windows.push_back(std::make_unique<ui::IvaoPlanWindow>(main->context(), main.get()));
-        windows.push_back(std::make_unique<ui::AirportSearchWindow>(
-            main->nav(), main->context().prompts, main.get()));
-        const WaypointChoice choice{{"KOPAS 49.5:6.1", "KOPAS 41.0:-100.0"}, ""};
-        windows.push_back(std::make_unique<ui::WaypointChoiceWindow>(choice, main.get()));
-        for (auto help :
-             {ui::CodeHelp::FlightRules, ui::CodeHelp::FlightType, ui::CodeHelp::WakeCategory,
-              ui::CodeHelp::Equipment, ui::CodeHelp::Transponder}) {
-            windows.push_back(std::make_unique<ui::CodeHelpWindow>(help, main.get(), main.get()));
+        windows.emplace_back(new ui::PathSettingsWindow(main->context(), main.get()));
+        windows.emplace_back(new ui::IvaoPlanWindow(main->context(), main.get()));
+        windows.emplace_back(
+            new ui::AirportSearchWindow(main->nav(), main->context().prompts, main.get()));
+        windows.emplace_back(new ui::WaypointChoiceWindow({{"A 1:2", "A 3:4"}, ""}, main.get()));
+        for (int help = 0; help < 5; ++help) {
+            windows.emplace_back(
+                new ui::CodeHelpWindow(ui::CodeHelp(help), main.get(), main.get()));
         }
         for (const auto& window : windows) {
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+            const QPoint offset = window->frameGeometry().center() - main->frameGeometry().center();
+            if (offset.manhattanLength() > 2) {
+                problems << window->objectName() + " not centred";
+            }
             problems << layoutProblems(window.get(), true);
             window->hide();
         }
-
         // The folder chooser opened from each row in turn, with that row's caption.
         QDialog* paths = windows.front().get();
         paths->show();
         for (int row = 0; row < 6; ++row) {
-            child<QPushButton>(paths, qPrintable(QStringLiteral("Command1(%1)").arg(row)))->click();
+            click(paths, qPrintable(QString("Command1(%1)").arg(row)));
             problems << layoutProblems(paths, false);
         }
         problems.removeDuplicates();
-        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral(", "))));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(", ")));
     }
 };
 
