@@ -80,9 +80,7 @@ class IvaoPlanWindowTest : public QObject {
         auto* route = child<QLineEdit>(main.get(), "Text1");
         route->setText("EDDF ABC DEF KJFK ");
         answerNextModal([&](QWidget* window) {
-            auto* callsign = child<QLineEdit>(window, "Text1");
-            callsign->clear();
-            QTest::keyClicks(callsign, "dlh401");  // the callsign keeps small letters
+            QTest::keyClicks(child<QLineEdit>(window, "Text1"), "x");  // not made a capital
             QTest::keyClick(child<QComboBox>(window, "Combo2"), Qt::Key_Down);  // N -> M
             QTest::keyClicks(child<QComboBox>(window, "Combo3")->lineEdit(), "2");
             for (int i = 0; i < 4; ++i) {
@@ -92,24 +90,22 @@ class IvaoPlanWindowTest : public QObject {
             route->setText("EDDF SID XYZ STAR KJFK");
             click(window, "Command8");
             auto* other = child<QPlainTextEdit>(window, "Text9");
-            other->selectAll();
-            QTest::keyClicks(other, "rmk/a");
-            QTest::keyClick(other, Qt::Key_Return);
-            QTest::keyClicks(other, "b");
+            other->moveCursor(QTextCursor::End);
+            QTest::keyClicks(other, "\rb");
             click(window, "Command1");
         });
         click(main.get(), "Command4");
         QVERIFY(allModalsAnswered());
         QCOMPARE(
             readFile(folder.file("ivao.txt")),
-            "dlh401\r\nY\r\nM\r\n22\r\nB736\r\nM\r\nSDG\r\nC\r\nEDDF\r\n1230\r\nM\r\n480\r\nF\r\n"
-            "310\r\nXYZ\r\nKJFK\r\n0815\r\nEGLL\r\nrmk/a b\r\n0930\r\n180\r\nB737-600\r\n");
+            "DLH400x\r\nY\r\nM\r\n22\r\nB736\r\nM\r\nSDG\r\nC\r\nEDDF\r\n1230\r\nM\r\n480\r\nF\r\n"
+            "310\r\nXYZ\r\nKJFK\r\n0815\r\nEGLL\r\nRMK/TEST b\r\n0930\r\n180\r\nB737-600\r\n");
         QStringList messages;
         answerText("TEMP");
         expectMessage(messages);
         click(main.get(), "Command5");
         QVERIFY(allModalsAnswered());
-        QVERIFY(readFile(folder.pathLine(3) + "TEMP.fpl").contains("\r\nID=dlh401\r\n"));
+        QVERIFY(readFile(folder.pathLine(3) + "TEMP.fpl").contains("\r\nID=DLH400x\r\n"));
     }
 };
 

@@ -9,24 +9,20 @@
 
 #include "support/ui_test_support.h"
 #include "ui/browser_pane.h"
+#include "ui/route_map_window.h"
 #include "ui/web_pane_choice.h"
 
 using namespace skyloom::uitest;
 
-const QString kPlainRoute = "LSZH RIKON UZ29 KEMOT UT180 LANZO UN850 VEXIT LOWW";
-
-// Where the system's browser would open a page, the test takes note of it.
-class OpenedPages : public QObject {
-    Q_OBJECT
-  public slots:
-    void open(const QUrl& url) { pages << url.toString(); }
-
-  public:
-    QStringList pages;
-};
-
 class MainWindowTest : public QObject {
     Q_OBJECT
+  public slots:
+    // Where the system's browser would open a page, the test takes note of it.
+    void open(const QUrl& url) { openedPages << url.toString(); }
+
+  public:
+    QStringList openedPages;
+
   private slots:
     void initTestCase() {
         char buffer[16];  // proof that the locale with decimal commas is in force
@@ -36,13 +32,9 @@ class MainWindowTest : public QObject {
 
     void roadOfOneFlight_data() {
         QTest::addColumn<int>("row");  // of the waypoint choice; -1: Enter on the preselected one
-        QTest::addColumn<QStringList>("cli");    // --aircraft, --choose
-        QTest::addColumn<QStringList>("files");  // path.ini line of the folder / name
-        QTest::newRow("747, KOPAS in Nebraska by double-click")
-            << 1 << QStringList{"747", "2"}
-            << QStringList{"2/747-EBBR-LSZH.rte", "4/EBBR-LSZH.pln"};
-        QTest::newRow("767, nearest KOPAS by Enter")
-            << -1 << QStringList{"767", "n"} << QStringList{"5/EBBR-LSZH.rte", "4/EBBR-LSZH.pln"};
+        QTest::addColumn<QStringList>("cli");  // --aircraft, --choose
+        QTest::newRow("747, KOPAS in Nebraska by double-click") << 1 << QStringList{"747", "2"};
+        QTest::newRow("767, nearest KOPAS by Enter") << -1 << QStringList{"767", "n"};
     }
 
     // Typed in small letters, calculated with a waypoint choice and saved:
@@ -50,7 +42,6 @@ class MainWindowTest : public QObject {
     void roadOfOneFlight() {
         QFETCH(int, row);
         QFETCH(QStringList, cli);
-        QFETCH(QStringList, files);
         const QString route = "EBBR HEVRO UP6 DINAN KOPAS METZO UP6 BASLO LSZH";
         TestProgramFolder folder;
         auto window = startMainWindow(folder);
@@ -83,27 +74,14 @@ class MainWindowTest : public QObject {
         run.start(SKYLOOM_CLI, {"--program-folder", cliFolder.path(), "--aircraft", cli[0],
                                 "--choose", cli[1], "--save", "EBBR-LSZH", route});
         QVERIFY(run.waitForFinished(60000) && run.exitCode() == 0);
-        for (const QString& file : files) {
-            const int line = file.section('/', 0, 0).toInt();
-            const QByteArray written = readFile(folder.pathLine(line) + file.section('/', 1));
-            QVERIFY2(!written.isEmpty(), qPrintable(file));
-            QCOMPARE(written, readFile(cliFolder.pathLine(line) + file.section('/', 1)));
+        QVERIFY(!QDir(folder.pathLine(4)).isEmpty());  // the simulator plan at least
+        for (int line = 2; line <= 6; ++line) {
+            const QDir written(folder.pathLine(line)), expected(cliFolder.pathLine(line));
+            QCOMPARE(written.entryList(QDir::Files), expected.entryList(QDir::Files));
+            for (const QString& name : written.entryList(QDir::Files)) {
+                QCOMPARE(readFile(written.filePath(name)), readFile(expected.filePath(name)));
+            }
         }
-    }
-
-    // The path settings open when path.ini is missing and save the DUMMY
-    // folders they propose; closing the window keeps the aircraft choice.
-    void firstStartProposesDummyFolders() {
-        TestProgramFolder folder(false);
-        answerText("HTTP://rfinder.ASALINK.net/free/");
-        answerNextModal([](QWidget* paths) { click(paths, "Command4"); });
-        auto window = startMainWindow(folder);
-        QVERIFY(allModalsAnswered());
-        const QString dummy = folder.path() + QDir::separator() + "DUMMY" + QDir::separator();
-        QCOMPARE(readFile(folder.file("path.ini")), (dummy + "\r\n").repeated(6).toUtf8());
-        click(window.get(), "Option4");
-        window->close();
-        QCOMPARE(readFile(folder.file("AC.ini")), "0\r\n0\r\n0\r\n1\r\n");
     }
 
     void smallHandlers() {
@@ -142,6 +120,9 @@ class MainWindowTest : public QObject {
         w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         w->resize(size.width() + 200, size.height() - 100);
         QTRY_COMPARE(w->size(), size);
+        click(w, "Option4");  // closing keeps the aircraft choice
+        w->close();
+        QCOMPARE(readFile(folder.file("AC.ini")), "0\r\n0\r\n0\r\n1\r\n");
     }
 
     // Whatever brings the focus into the cruise altitude, a click, Tab or
@@ -150,22 +131,15 @@ class MainWindowTest : public QObject {
         TestProgramFolder folder;
         auto window = startMainWindow(folder);
         auto* cruise = child<QComboBox>(window.get(), "Text3");
-        const auto neighbour = [cruise](bool next) {  // in the Tab order
-            QWidget* widget = cruise;
-            do {
-                widget = next ? widget->nextInFocusChain() : widget->previousInFocusChain();
-            } while (widget == cruise || widget->focusProxy() || !widget->isVisible() ||
-                     !(widget->focusPolicy() & Qt::TabFocus));
-            return widget;
-        };
-        for (int way = 0; way < 3; ++way) {
+        // Tab from the kneeboard button before it, Shift+Tab from the distance after it.
+        for (const char* from : {"", "Command13", "Text5"}) {
             child<QWidget>(window.get(), "Text1")->setFocus();
-            if (way == 0) {
+            if (*from == '\0') {
                 click(window.get(), "Text3");
             } else {
-                QWidget* from = neighbour(way == 2);
-                from->setFocus();
-                QTest::keyClick(from, way == 1 ? Qt::Key_Tab : Qt::Key_Backtab);
+                child<QWidget>(window.get(), from)->setFocus();
+                QTest::keyClick(QApplication::focusWidget(),
+                                *from == 'C' ? Qt::Key_Tab : Qt::Key_Backtab);
             }
             QTRY_COMPARE(QApplication::focusWidget(), cruise);
             QTest::keyClicks(cruise, "33000");
@@ -226,8 +200,7 @@ class MainWindowTest : public QObject {
     // route finder to the system's browser when the pilot asks ("refresh Website").
     void routeTakenFromPage() {
         TestProgramFolder folder;
-        OpenedPages opened;
-        QDesktopServices::setUrlHandler("about", &opened, "open");
+        QDesktopServices::setUrlHandler("about", this, "open");
         auto window = startMainWindow(folder);
         click(window.get(), "Command6");
         folder.writeFile("page.htm",
@@ -244,7 +217,7 @@ class MainWindowTest : public QObject {
         click(window.get(), "Command7");
         QTRY_COMPARE(child<QLineEdit>(window.get(), "Text1")->text(), "EDDF KRL UL610 KJFK");
         QDesktopServices::unsetUrlHandler("about");
-        QCOMPARE(opened.pages.size(), window->browser()->readsClipboard() ? 1 : 0);
+        QCOMPARE(openedPages.size(), window->browser()->readsClipboard() ? 1 : 0);
     }
 
     // Cancelled dialogs write nothing. A name typed without ".fp" gets it,
@@ -253,7 +226,8 @@ class MainWindowTest : public QObject {
         TestProgramFolder folder;
         auto window = startMainWindow(folder);
         QWidget* w = window.get();
-        child<QLineEdit>(w, "Text1")->setText(kPlainRoute);
+        const QString route = "LSZH RIKON UZ29 KEMOT UT180 LANZO UN850 VEXIT LOWW";
+        child<QLineEdit>(w, "Text1")->setText(route);
         click(w, "Command1");
         child<QPlainTextEdit>(w, "Text2")->setPlainText("FL310");
         for (const char* command : {"Command2", "save", "load"}) {
@@ -276,9 +250,55 @@ class MainWindowTest : public QObject {
         answerText("zurich.fp");
         child<QAction>(w, "load")->trigger();
         QVERIFY(allModalsAnswered());
-        QCOMPARE(child<QLineEdit>(w, "Text1")->text(), kPlainRoute + ' ');
+        QCOMPARE(child<QLineEdit>(w, "Text1")->text(), route + ' ');
         QCOMPARE(child<QPlainTextEdit>(w, "Text2")->toPlainText(), "FL310");
         QVERIFY(child<QPushButton>(w, "Command2")->isEnabled());
+    }
+
+    // "Airport-ICAO" opens the search with the focus in its field: Enter
+    // searches and is not typed, and so does a change to five or more letters.
+    void airportSearchAsThePilotTypes() {
+        TestProgramFolder folder;
+        auto window = startMainWindow(folder);
+        window->settings().pathNavData =
+            QDir::toNativeSeparators(sourcePath("tests/data/navdata/airport_search/"))
+                .toStdString();
+        QStringList seen;
+        answerNextModal([&](QWidget* search) {
+            auto* list = child<QListWidget>(search, "List1");
+            for (const char* keys : {"eddf", "\r", "\b\b\b\bzurich"}) {
+                QTest::keyClicks(search->focusWidget(), keys);
+                seen << child<QLineEdit>(search, "Text1")->text() + ' ' +
+                            (list->count() > 0 ? list->item(list->count() - 1)->text() : "");
+            }
+            click(search, "Command2");
+        });
+        click(window.get(), "Command8");
+        QVERIFY(allModalsAnswered());
+        QCOMPARE(seen, (QStringList{"eddf ", "eddf FRANKFURT MAIN          \tEDDF",
+                                    "zurich ZURICH                  \tLSZH"}));
+    }
+
+    // The map shows the flight of the data store (here without land), follows
+    // a new flight and is saved as PNG.
+    void routeMapFollowsTheFlight() {
+        TestProgramFolder folder;
+        auto window = startMainWindow(folder);
+        child<QAction>(window.get(), "mnu_Map")->trigger();
+        auto* map = child<skyloom::ui::RouteMapWindow>(window.get(), "RouteMap");
+        for (const char* route :
+             {"LSZH LOWW", "LSZH RIKON UZ29 KEMOT UT180 LANZO UN850 VEXIT LOWW"}) {
+            child<QLineEdit>(window.get(), "Text1")->setText(route);
+            click(window.get(), "Command1");
+            QCOMPARE(map->picture(),
+                     skyloom::ui::renderRouteMap(skyloom::RouteMapPoints(window->data()), {},
+                                                 map->picture().size()));
+        }
+        answerText(folder.file("flight.png"));
+        click(map, "SavePicture");
+        QVERIFY(allModalsAnswered());
+        QCOMPARE(QImage(folder.file("flight.png")).convertToFormat(map->picture().format()),
+                 map->picture());
     }
 };
 

@@ -30,7 +30,7 @@ void answerWaitingModal() {
     answers.pop_front();
 }
 
-// An answer meant for another kind of window: closed, so that nothing hangs.
+// An answer meant for another kind of window closes it, so that nothing hangs.
 void wrongWindow(QWidget* window) {
     qWarning("unexpected %s", window->metaObject()->className());
     window->close();

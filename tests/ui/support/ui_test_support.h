@@ -34,7 +34,7 @@ QString sourcePath(const QString& relative);
 // Started and shown, its first activation done.
 std::unique_ptr<ui::MainWindow> startMainWindow(const TestProgramFolder& folder);
 
-// Answers the next modal window, once it is up; answers are used in order.
+// Answers the next modal window once it is up; answers are used in order.
 void answerNextModal(std::function<void(QWidget*)> answer);
 bool allModalsAnswered();  // false when one was not used within 10 s
 // A message box: its text goes to `texts`, `button` is pressed.
