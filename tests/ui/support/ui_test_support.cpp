@@ -4,7 +4,6 @@
 #include <QDialogButtonBox>
 #include <QInputDialog>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <deque>
@@ -16,15 +15,14 @@ namespace skyloom::uitest {
 namespace {
 
 std::deque<std::function<void(QWidget*)>> answers;
-QList<QPointer<QWidget>> answered;
 
 void answerWaitingModal() {
     QWidget* modal = QApplication::activeModalWidget();
     if (answers.empty() || modal == nullptr || !modal->isVisible() ||
-        answered.contains(QPointer<QWidget>(modal))) {
+        modal->property("answered").toBool()) {
         return;
     }
-    answered << modal;
+    modal->setProperty("answered", true);
     // Outside this timer's call, so that a window the answer opens is seen.
     QTimer::singleShot(0, modal, [answer = std::move(answers.front()), modal] { answer(modal); });
     answers.pop_front();
@@ -38,13 +36,10 @@ void wrongWindow(QWidget* window) {
 
 }  // namespace
 
-TestProgramFolder::TestProgramFolder(bool withSettings) {
+TestProgramFolder::TestProgramFolder() {
     const QDir program(sourcePath("data/program"));
     for (const QString& name : program.entryList(QDir::Files)) {
         QFile::copy(program.filePath(name), file(name));
-    }
-    if (!withSettings) {
-        return;
     }
     QString pathIni = QDir::toNativeSeparators(sourcePath("data/navdata-sample/")) + "\r\n";
     for (const char* output : {"pmdg", "ivap", "fs", "leveld", "pss"}) {

@@ -13,11 +13,11 @@
 
 namespace skyloom::uitest {
 
-// The performance files and AC.dat; `withSettings` adds url.ini, check.ini,
-// AC.ini and a path.ini of the sample navigation data and five new folders.
+// The performance files, AC.dat, url.ini, check.ini, AC.ini and a path.ini
+// of the sample navigation data and five new output folders.
 class TestProgramFolder {
   public:
-    explicit TestProgramFolder(bool withSettings = true);
+    TestProgramFolder();
     QString path() const { return QDir::toNativeSeparators(dir_.path()); }
     QString file(const QString& name) const { return dir_.filePath(name); }
     // Line 1 to 6 of path.ini: the navigation data, then the folders of
