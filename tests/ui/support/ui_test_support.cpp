@@ -1,11 +1,6 @@
 #include "support/ui_test_support.h"
 
-#include <QApplication>
-#include <QDialogButtonBox>
-#include <QInputDialog>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
+#include <QtWidgets>
 #include <deque>
 
 #include "ui/text_convert.h"
