@@ -30,10 +30,9 @@ QString shown(QWidget* window, const QString& name) {
 class IvaoPlanWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    // "IVAO FLight Data" opens the window with each field in its control,
-    // restored from ivao.txt or taken from the flight. Each "?" opens its help
-    // window, and coming back refills the route. Typed and picked with the
-    // keyboard, the fields are saved as shown, and "Make IVAO-Plan" takes them.
+    // "IVAO FLight Data" shows each field, restored or taken from the flight, in
+    // its control. Each "?" opens its help window, and coming back refills the
+    // route. Typed and picked, the fields are saved as shown for "Make IVAO-Plan".
     void fieldsShownTypedAndSaved() {
         TestProgramFolder folder;
         folder.writeFile("ivao.txt", kSavedIvaoTxt);

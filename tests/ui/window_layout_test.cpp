@@ -1,6 +1,5 @@
-// What a window's layout table cannot say about itself, checked on every
-// window as it is shown: each control lies within its window, each caption
-// is shown in full, and nothing covers a control the pilot may click.
+// What a layout table cannot say, checked on every window as shown: each control
+// lies within it, each caption is shown in full, nothing covers what can be clicked.
 
 #include <QtTest>
 #include <QtWidgets>
@@ -50,9 +49,8 @@ bool reachable(QWidget* root, QWidget* control) {
     return true;
 }
 
-// The window's controls are its named widgets. A button can be clicked
-// whenever it is shown, a field or a list at least as the window opens
-// (the folder chooser stands over the fields).
+// The controls are the named widgets. A button can be clicked whenever it is shown,
+// a field or a list as the window opens (the folder chooser stands over the fields).
 QStringList layoutProblems(QWidget* root, bool opening) {
     QStringList problems;
     for (QWidget* control : root->findChildren<QWidget*>()) {

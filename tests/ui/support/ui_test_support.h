@@ -20,8 +20,7 @@ class TestProgramFolder {
     TestProgramFolder();
     QString path() const { return QDir::toNativeSeparators(dir_.path()); }
     QString file(const QString& name) const { return dir_.filePath(name); }
-    // Line 1 to 6 of path.ini: the navigation data, then the folders of
-    // PMDG, IVAP, FS9, LevelD and PSS.
+    // Line 1 to 6 of path.ini: navigation data, PMDG, IVAP, FS9, LevelD, PSS.
     QString pathLine(int line) const;
     void writeFile(const QString& name, const QByteArray& bytes) const;
 
