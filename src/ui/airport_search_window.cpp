@@ -7,46 +7,43 @@
 #include <QPushButton>
 
 #include "navdata/airport_search.h"
-#include "ui/fixed_pitch.h"
 #include "ui/text_convert.h"
-#include "ui/twips.h"
+#include "ui/window_layout.h"
 #include "ui/window_placement.h"
 
 namespace skyloom::ui {
 
+namespace {
+
+const WindowLayout& airportSearchLayout() {
+    using K = ControlKind;
+    // Enter belongs to the search field: no button is pressed by it.
+    static const WindowLayout layout = {6000,
+                                        4920,
+                                        {
+                                            {"Text1", K::Field, "", 120, 120, 3480, 345},
+                                            {"List1", K::List, "", 120, 600, 5760, 4200},
+                                            {"Command1", K::Button, "OK", 3720, 105, 1020, 375},
+                                            {"Command2", K::Button, "cancel", 4860, 105, 1020, 375},
+                                        }};
+    return layout;
+}
+
+}  // namespace
+
 AirportSearchWindow::AirportSearchWindow(NavDatabase& nav, Prompts& prompts, QWidget* mainWindow)
-    : ModalWindow(mainWindow, mainWindow),
-      search_(nav, prompts),
-      text_(new QLineEdit(this)),
-      list_(new QListWidget(this)) {
+    : ModalWindow(mainWindow, mainWindow), search_(nav, prompts) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Airport-ICAO"));
-    setFixedSize(twipsRect(0, 0, 6000, 4920).size());
-
-    text_->setObjectName(QStringLiteral("Text1"));
-    placeTwips(text_, 120, 120, 3480, 345);
+    buildWindow(this, airportSearchLayout());
+    text_ = controlNamed<QLineEdit>(this, QStringLiteral("Text1"));
+    list_ = controlNamed<QListWidget>(this, QStringLiteral("List1"));
     text_->installEventFilter(this);
     connect(text_, &QLineEdit::textChanged, this, &AirportSearchWindow::Text1_Change);
-
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    placeTwips(ok, 3720, 105, 1020, 375);
-    connect(ok, &QPushButton::clicked, this, &AirportSearchWindow::Command1_Click);
-
-    auto* cancel = new QPushButton(QStringLiteral("cancel"), this);
-    cancel->setObjectName(QStringLiteral("Command2"));
-    placeTwips(cancel, 4860, 105, 1020, 375);
-    connect(cancel, &QPushButton::clicked, this, &AirportSearchWindow::Command2_Click);
-
-    // Enter belongs to the search field: no button is pressed by it.
-    for (auto* button : {ok, cancel}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
-
-    list_->setObjectName(QStringLiteral("List1"));
-    list_->setFont(fixedPitchFont(9));
-    placeTwips(list_, 120, 600, 5760, 4200);
+    connect(controlNamed<QPushButton>(this, QStringLiteral("Command1")), &QPushButton::clicked,
+            this, &AirportSearchWindow::Command1_Click);
+    connect(controlNamed<QPushButton>(this, QStringLiteral("Command2")), &QPushButton::clicked,
+            this, &AirportSearchWindow::Command2_Click);
 }
 
 void AirportSearchWindow::Form_Activate() {

@@ -36,8 +36,8 @@ class AirportSearchWindow : public ModalWindow {
     void showEntries(const std::optional<std::vector<std::string>>& entries);
 
     AirportSearch search_;
-    QLineEdit* text_;
-    QListWidget* list_;
+    QLineEdit* text_ = nullptr;
+    QListWidget* list_ = nullptr;
 };
 
 }  // namespace skyloom::ui

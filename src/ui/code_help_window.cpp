@@ -1,10 +1,9 @@
 #include "ui/code_help_window.h"
 
-#include <QEvent>
-#include <QLabel>
 #include <QPushButton>
+#include <string>
 
-#include "ui/twips.h"
+#include "ui/window_layout.h"
 #include "ui/window_placement.h"
 
 namespace skyloom::ui {
@@ -71,28 +70,37 @@ const CodeHelpText& codeHelpText(CodeHelp help) {
     return texts[static_cast<int>(help)];
 }
 
+namespace {
+
+// One label per line from the top, the "OK" button centred below them.
+WindowLayout codeHelpLayout(CodeHelp help) {
+    const CodeHelpText& text = codeHelpText(help);
+    WindowLayout layout{text.width, 0, {}};
+    int top = kMargin;
+    for (std::size_t i = 0; i < text.lines.size(); ++i) {
+        layout.controls.push_back({"Label1(" + std::to_string(i) + ")", ControlKind::Label,
+                                   text.lines[i], kMargin, top, text.width - 2 * kMargin,
+                                   kLineHeight});
+        top += kLineHeight;
+    }
+    top += kMargin / 2;
+    layout.controls.push_back({"Command1", ControlKind::DefaultButton, "OK",
+                               (text.width - kButtonWidth) / 2, top, kButtonWidth, kButtonHeight});
+    layout.height = top + kButtonHeight + kMargin;
+    return layout;
+}
+
+}  // namespace
+
 CodeHelpWindow::CodeHelpWindow(CodeHelp help, QWidget* opener, QWidget* mainWindow)
     : ModalWindow(opener, mainWindow) {
     const CodeHelpText& text = codeHelpText(help);
     setObjectName(QLatin1String(text.name));
     setWindowTitle(QLatin1String(text.title));
     setModal(true);
-
-    int top = kMargin;
-    for (std::size_t i = 0; i < text.lines.size(); ++i) {
-        auto* line = new QLabel(QLatin1String(text.lines[i]), this);
-        line->setObjectName(QStringLiteral("Label1(%1)").arg(i));
-        placeTwips(line, kMargin, top, text.width - 2 * kMargin, kLineHeight);
-        top += kLineHeight;
-    }
-    top += kMargin / 2;
-
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    placeTwips(ok, (text.width - kButtonWidth) / 2, top, kButtonWidth, kButtonHeight);
-    connect(ok, &QPushButton::clicked, this, &CodeHelpWindow::Command1_Click);
-
-    setFixedSize(twipsRect(0, 0, text.width, top + kButtonHeight + kMargin).size());
+    buildWindow(this, codeHelpLayout(help));
+    connect(controlNamed<QPushButton>(this, QStringLiteral("Command1")), &QPushButton::clicked,
+            this, &CodeHelpWindow::Command1_Click);
 }
 
 void CodeHelpWindow::Command1_Click() {

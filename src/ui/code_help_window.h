@@ -4,6 +4,7 @@
 // closes with "OK".
 
 #include <vector>
+
 #include "ui/window_placement.h"
 
 namespace skyloom::ui {
@@ -25,11 +26,8 @@ class CodeHelpWindow : public ModalWindow {
     // Opened from `opener` and placed over the main window.
     CodeHelpWindow(CodeHelp help, QWidget* opener, QWidget* mainWindow);
 
-  protected:
   private slots:
     void Command1_Click();
-
-  private:
 };
 
 }  // namespace skyloom::ui

@@ -2,113 +2,95 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <utility>
 
 #include "commands/ivao_plan.h"
 #include "ui/text_convert.h"
-#include "ui/twips.h"
 #include "ui/typed_capitals.h"
+#include "ui/window_layout.h"
 #include "ui/window_placement.h"
 
 namespace skyloom::ui {
 
 namespace {
 
-struct FieldPlace {
-    const char* name;
-    int left;
-    int top;
-    int width;
-    int height;
-};
+const WindowLayout& ivaoPlanLayout() {
+    using K = ControlKind;
+    static const WindowLayout layout = {
+        9720,
+        5580,
+        {
+            // The fields first, in the order of ivao.txt.
+            {"Text1", K::Field, "", 120, 330, 2100, 315},      //  1 Callsign
+            {"Combo1", K::PickList, "", 2340, 330, 900, 315},  //  2 Flight-Rules
+            {"Combo2", K::PickList, "", 3705, 330, 900, 315},  //  3 Flight-Type
+            {"Combo3", K::EditList, "", 5070, 330, 900, 315},  //  4 Number
+            {"Text5", K::PickList, "", 6090, 330, 2100, 315},  //  5 Aircraft-Type
+            {"Combo4", K::PickList, "", 8310, 330, 900, 315},  //  6 Wake-Cat.
+            {"Text6", K::Field, "", 120, 990, 2100, 315},      //  7 Equipment
+            {"Combo5", K::PickList, "", 2685, 990, 900, 315},  //  8 Transponder
+            {"Text13", K::Field, "", 4050, 990, 1000, 315},    //  9 Dep AP
+            {"Text7", K::Field, "", 5170, 990, 1200, 315},     // 10 Departure-Time
+            {"Combo6", K::PickList, "", 6640, 990, 900, 315},  // 11 Cruising Speed, unit
+            {"Text8", K::Field, "", 7570, 990, 780, 315},      // 12 Cruising Speed, value
+            {"Combo7", K::PickList, "", 120, 1650, 900, 315},  // 13 Flt.-Level, type
+            {"Text3", K::Field, "", 1050, 1650, 780, 315},     // 14 Flt.-Level, value
+            {"Text2", K::TextBox, "", 120, 2310, 9480, 1200},  // 15 Route
+            {"Text14", K::Field, "", 1950, 1650, 1000, 315},   // 16 Dest AP
+            {"Text4", K::Field, "", 3070, 1650, 1200, 315},    // 17 Total EET
+            {"Text15", K::Field, "", 4390, 1650, 1000, 315},   // 18 Alt AP
+            {"Text9", K::TextBox, "", 120, 3840, 9480, 900},   // 19 Other Information
+            {"Text10", K::Field, "", 5510, 1650, 1200, 315},   // 20 endurane
+            {"Text11", K::Field, "", 6830, 1650, 1200, 315},   // 21 Pax on board
+            {"Text12", K::Field, "", 8150, 1650, 1450, 315},   // 22 MTL-Aircraft
+            {"Label1", K::Label, "Callsign", 120, 120, 2100, 195},
+            {"Label2", K::Label, "Flight-Rules", 2340, 120, 1300, 195},
+            {"Label3", K::Label, "Flight-Type", 3705, 120, 1300, 195},
+            {"Label4", K::Label, "Number", 5070, 120, 900, 195},
+            {"Label5", K::Label, "Aircraft-Type", 6090, 120, 2100, 195},
+            {"Label6", K::Label, "Wake-Cat.", 8310, 120, 1300, 195},
+            {"Label7", K::Label, "Equipment", 120, 780, 2100, 195},
+            {"Label8", K::Label, "Transponder", 2685, 780, 1300, 195},
+            {"Label9", K::Label, "Dep AP", 4050, 780, 1000, 195},
+            {"Label10", K::Label, "Departure-Time", 5170, 780, 1300, 195},
+            {"Label11", K::Label, "Cruising Speed", 6640, 780, 1700, 195},
+            {"Label12", K::Label, "Flt.-Level", 120, 1440, 1700, 195},
+            {"Label13", K::Label, "Dest AP", 1950, 1440, 1000, 195},
+            {"Label14", K::Label, "Total EET", 3070, 1440, 1200, 195},
+            {"Label15", K::Label, "Alt AP", 4390, 1440, 1000, 195},
+            {"Label16", K::Label, "endurane", 5510, 1440, 1200, 195},
+            {"Label17", K::Label, "Pax on board", 6830, 1440, 1300, 195},
+            {"Label18", K::Label, "MTL-Aircraft", 8150, 1440, 1450, 195},
+            {"Label19", K::Label, "Route", 120, 2100, 2000, 195},
+            {"Label20", K::Label, "Other Information", 120, 3630, 2000, 195},
+            // Each "?" stands beside the field whose codes it explains.
+            {"Command3", K::Button, "?", 3270, 330, 315, 315},
+            {"Command4", K::Button, "?", 4635, 330, 315, 315},
+            {"Command5", K::Button, "?", 9240, 330, 315, 315},
+            {"Command6", K::Button, "?", 2250, 990, 315, 315},
+            {"Command7", K::Button, "?", 3615, 990, 315, 315},
+            {"Command8", K::Button, "Get Flight-Data", 120, 4920, 2000, 420},
+            {"Command1", K::Button, "Save", 6360, 4920, 1560, 420},
+            {"Command2", K::Button, "Exit", 8040, 4920, 1560, 420},
+        }};
+    return layout;
+}
 
-// The field controls in the order of ivao.txt: field n in kFields[n - 1].
-constexpr FieldPlace kFields[kIvaoFieldCount] = {
-    {"Text1", 120, 330, 2100, 315},     //  1 Callsign
-    {"Combo1", 2340, 330, 900, 315},    //  2 Flight-Rules
-    {"Combo2", 3705, 330, 900, 315},    //  3 Flight-Type
-    {"Combo3", 5070, 330, 900, 315},    //  4 Number
-    {"Text5", 6090, 330, 2100, 315},    //  5 Aircraft-Type
-    {"Combo4", 8310, 330, 900, 315},    //  6 Wake-Cat.
-    {"Text6", 120, 990, 2100, 315},     //  7 Equipment
-    {"Combo5", 2685, 990, 900, 315},    //  8 Transponder
-    {"Text13", 4050, 990, 1000, 315},   //  9 Dep AP
-    {"Text7", 5170, 990, 1200, 315},    // 10 Departure-Time
-    {"Combo6", 6640, 990, 900, 315},    // 11 Cruising Speed, unit
-    {"Text8", 7570, 990, 780, 315},     // 12 Cruising Speed, value
-    {"Combo7", 120, 1650, 900, 315},    // 13 Flt.-Level, type
-    {"Text3", 1050, 1650, 780, 315},    // 14 Flt.-Level, value
-    {"Text2", 120, 2310, 9480, 1200},   // 15 Route
-    {"Text14", 1950, 1650, 1000, 315},  // 16 Dest AP
-    {"Text4", 3070, 1650, 1200, 315},   // 17 Total EET
-    {"Text15", 4390, 1650, 1000, 315},  // 18 Alt AP
-    {"Text9", 120, 3840, 9480, 900},    // 19 Other Information
-    {"Text10", 5510, 1650, 1200, 315},  // 20 endurane
-    {"Text11", 6830, 1650, 1200, 315},  // 21 Pax on board
-    {"Text12", 8150, 1650, 1450, 315},  // 22 MTL-Aircraft
+// The help window that each "?" opens.
+constexpr std::pair<const char*, CodeHelp> kHelpButtons[] = {
+    {"Command3", CodeHelp::FlightRules},  {"Command4", CodeHelp::FlightType},
+    {"Command5", CodeHelp::WakeCategory}, {"Command6", CodeHelp::Equipment},
+    {"Command7", CodeHelp::Transponder},
 };
-
-struct LabelPlace {
-    const char* caption;
-    int left;
-    int top;
-    int width;
-};
-
-constexpr LabelPlace kLabels[] = {
-    {"Callsign", 120, 120, 2100},        {"Flight-Rules", 2340, 120, 1300},
-    {"Flight-Type", 3705, 120, 1300},    {"Number", 5070, 120, 900},
-    {"Aircraft-Type", 6090, 120, 2100},  {"Wake-Cat.", 8310, 120, 1300},
-    {"Equipment", 120, 780, 2100},       {"Transponder", 2685, 780, 1300},
-    {"Dep AP", 4050, 780, 1000},         {"Departure-Time", 5170, 780, 1300},
-    {"Cruising Speed", 6640, 780, 1700}, {"Flt.-Level", 120, 1440, 1700},
-    {"Dest AP", 1950, 1440, 1000},       {"Total EET", 3070, 1440, 1200},
-    {"Alt AP", 4390, 1440, 1000},        {"endurane", 5510, 1440, 1200},
-    {"Pax on board", 6830, 1440, 1300},  {"MTL-Aircraft", 8150, 1440, 1450},
-    {"Route", 120, 2100, 2000},          {"Other Information", 120, 3630, 2000},
-};
-constexpr int kLabelHeight = 195;
-
-struct HelpButton {
-    const char* name;
-    CodeHelp help;
-    int left;
-    int top;
-};
-
-// Each "?" stands beside the field whose codes it explains.
-constexpr HelpButton kHelpButtons[] = {
-    {"Command3", CodeHelp::FlightRules, 3270, 330},  {"Command4", CodeHelp::FlightType, 4635, 330},
-    {"Command5", CodeHelp::WakeCategory, 9240, 330}, {"Command6", CodeHelp::Equipment, 2250, 990},
-    {"Command7", CodeHelp::Transponder, 3615, 990},
-};
-constexpr int kHelpButtonSize = 315;
-
-constexpr int kWindowWidth = 9720;
-constexpr int kWindowHeight = 5580;
-constexpr int kButtonTop = 4920;
-constexpr int kButtonHeight = 420;
 
 // Typed letters become capitals in the airport fields and the route.
 bool typesCapitals(int number) {
     return number == kIvaoDeparture || number == kIvaoRoute || number == kIvaoDestination ||
            number == kIvaoAlternate;
-}
-
-bool isMultiLine(int number) {
-    return number == kIvaoRoute || number == kIvaoOther;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-    auto* result = new QPushButton(QLatin1String(caption), parent);
-    result->setObjectName(QLatin1String(name));
-    result->setAutoDefault(false);
-    result->setDefault(false);
-    return result;
 }
 
 }  // namespace
@@ -122,30 +104,20 @@ IvaoPlanWindow::IvaoPlanWindow(CommandContext& context, QWidget* mainWindow)
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
-    setFixedSize(twipsRect(0, 0, kWindowWidth, kWindowHeight).size());
     buildControls();
     showFields(fields_);
 }
 
 void IvaoPlanWindow::buildControls() {
+    const std::vector<QWidget*> built = buildWindow(this, ivaoPlanLayout());
     for (int number = 1; number <= kIvaoFieldCount; ++number) {
-        const FieldPlace& place = kFields[number - 1];
-        QWidget* widget = nullptr;
-        if (isMultiLine(number)) {
-            widget = new QPlainTextEdit(this);
-        } else if (isIvaoPickList(number) || number == kIvaoNumber) {
-            auto* combo = new QComboBox(this);
-            combo->setEditable(number == kIvaoNumber);
+        QWidget* widget = built[static_cast<std::size_t>(number - 1)];
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
             for (const std::string& item : fields_.items[static_cast<std::size_t>(number - 1)]) {
                 combo->addItem(toQt(item));
             }
             combo->setCurrentIndex(-1);
-            widget = combo;
-        } else {
-            widget = new QLineEdit(this);
         }
-        widget->setObjectName(QLatin1String(place.name));
-        placeTwips(widget, place.left, place.top, place.width, place.height);
         if (typesCapitals(number)) {
             widget->installEventFilter(this);
         }
@@ -154,29 +126,19 @@ void IvaoPlanWindow::buildControls() {
     connect(static_cast<QComboBox*>(control(kIvaoAircraftType)), &QComboBox::activated, this,
             &IvaoPlanWindow::Text5_Click);
 
-    int index = 0;
-    for (const LabelPlace& place : kLabels) {
-        auto* label = new QLabel(QLatin1String(place.caption), this);
-        label->setObjectName(QStringLiteral("Label%1").arg(++index));
-        placeTwips(label, place.left, place.top, place.width, kLabelHeight);
+    for (const auto& [name, help] : kHelpButtons) {
+        connect(controlNamed<QPushButton>(this, QLatin1String(name)), &QPushButton::clicked, this,
+                [this, which = help] { openHelp(which); });
     }
-
-    for (const HelpButton& help : kHelpButtons) {
-        auto* question = button(this, help.name, "?");
-        placeTwips(question, help.left, help.top, kHelpButtonSize, kHelpButtonSize);
-        const CodeHelp which = help.help;
-        connect(question, &QPushButton::clicked, this, [this, which] { openHelp(which); });
+    const std::pair<const char*, void (IvaoPlanWindow::*)()> buttons[] = {
+        {"Command8", &IvaoPlanWindow::Command8_Click},
+        {"Command1", &IvaoPlanWindow::Command1_Click},
+        {"Command2", &IvaoPlanWindow::Command2_Click},
+    };
+    for (const auto& [name, handler] : buttons) {
+        connect(controlNamed<QPushButton>(this, QLatin1String(name)), &QPushButton::clicked, this,
+                handler);
     }
-
-    auto* getData = button(this, "Command8", "Get Flight-Data");
-    placeTwips(getData, 120, kButtonTop, 2000, kButtonHeight);
-    connect(getData, &QPushButton::clicked, this, &IvaoPlanWindow::Command8_Click);
-    auto* save = button(this, "Command1", "Save");
-    placeTwips(save, 6360, kButtonTop, 1560, kButtonHeight);
-    connect(save, &QPushButton::clicked, this, &IvaoPlanWindow::Command1_Click);
-    auto* exit = button(this, "Command2", "Exit");
-    placeTwips(exit, 8040, kButtonTop, 1560, kButtonHeight);
-    connect(exit, &QPushButton::clicked, this, &IvaoPlanWindow::Command2_Click);
 }
 
 IvaoFields IvaoPlanWindow::shownFields() const {

@@ -25,7 +25,6 @@
 #include "ui/ivao_plan_icon.h"
 #include "ui/main_window_layout.h"
 #include "ui/text_convert.h"
-#include "ui/twips.h"
 #include "ui/typed_capitals.h"
 
 namespace skyloom::ui {
@@ -67,7 +66,6 @@ MainWindow::MainWindow(const std::string& programFolder, QWidget* parent)
                       QStringLiteral("Liberation Sans")});
     font.setPointSizeF(7.5);
     client->setFont(font);
-    client->setFixedSize(twipsRect(0, 0, kClientWidth, kClientHeight).size());
     createMainWindowControls(client);
     setCentralWidget(client);
     buildMenus();

@@ -6,55 +6,76 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
 
 #include "settings/path_settings.h"
 #include "ui/text_convert.h"
-#include "ui/twips.h"
+#include "ui/window_layout.h"
 #include "ui/window_placement.h"
 
 namespace skyloom::ui {
 
 namespace {
 
-struct PathRow {
-    const char* caption;
-    const char* example;
-    const char* panelCaption;
-};
-
-// In path.ini order: navigation data, PMDG, IVAP, FS9, LevelD, PSS.
-constexpr PathRow kRows[kPathLineCount] = {
-    {"PMDG-Navdata-Folder:", "Example: C:\\FS9\\FMCWP\\Navdata\\",
-     "Select the PMDG-Navdata-Folder"},
-    {"PMDG-Flightplan-Folder:", "Example: C:\\FS9\\PMDG\\FLIGHTPLANS\\",
-     "Select the PMDG-Flightplan-Folder"},
-    {"IVAP-Flightplan-Folder:", "Example: C:\\IVAP\\flights\\",
-     "Select the IVAP-Flightplan-Folder"},
-    {"FS9-Flightplan-Folder:", "Example: C:\\Eigene Dateien\\Flight Simulator-Dateien",
-     "Select the FS9 Flightplan-Folder"},
-    {"LevelD-Flightplan-Folder:", "Example: C:\\FS9\\Level-D Simulations\\navdata\\Flightplans\\",
-     "Select the Leveld-Flightplan-Folder"},
-    {"PSS-Flightplan-Folder:", "Example: F:\\FS9\\Pss\\Routes\\",
-     "Select the PSS-Flightplan-Folder"},
-};
-
-constexpr int kRowHeight = 780;
-constexpr int kFirstRowTop = 240;
-
-QString arrayName(const char* control, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(index);
+const WindowLayout& pathSettingsLayout() {
+    using K = ControlKind;
+    // One row per line of path.ini: caption, folder, browse button, example.
+    static const WindowLayout layout = {
+        8400,
+        6000,
+        {
+            {"Label1(0)", K::Label, "PMDG-Navdata-Folder:", 240, 240, 2400, 255},
+            {"Text1(0)", K::Field, "", 240, 495, 7200, 315},
+            {"Command1(0)", K::Button, "- - -", 7560, 495, 615, 315},
+            {"Label3(0)", K::Label, "Example: C:\\FS9\\FMCWP\\Navdata\\", 240, 810, 7200, 195},
+            {"Label1(1)", K::Label, "PMDG-Flightplan-Folder:", 240, 1020, 2400, 255},
+            {"Text1(1)", K::Field, "", 240, 1275, 7200, 315},
+            {"Command1(1)", K::Button, "- - -", 7560, 1275, 615, 315},
+            {"Label3(1)", K::Label, "Example: C:\\FS9\\PMDG\\FLIGHTPLANS\\", 240, 1590, 7200, 195},
+            {"Label1(2)", K::Label, "IVAP-Flightplan-Folder:", 240, 1800, 2400, 255},
+            {"Text1(2)", K::Field, "", 240, 2055, 7200, 315},
+            {"Command1(2)", K::Button, "- - -", 7560, 2055, 615, 315},
+            {"Label3(2)", K::Label, "Example: C:\\IVAP\\flights\\", 240, 2370, 7200, 195},
+            {"Label1(3)", K::Label, "FS9-Flightplan-Folder:", 240, 2580, 2400, 255},
+            {"Text1(3)", K::Field, "", 240, 2835, 7200, 315},
+            {"Command1(3)", K::Button, "- - -", 7560, 2835, 615, 315},
+            {"Label3(3)", K::Label, "Example: C:\\Eigene Dateien\\Flight Simulator-Dateien", 240,
+             3150, 7200, 195},
+            {"Label1(4)", K::Label, "LevelD-Flightplan-Folder:", 240, 3360, 2400, 255},
+            {"Text1(4)", K::Field, "", 240, 3615, 7200, 315},
+            {"Command1(4)", K::Button, "- - -", 7560, 3615, 615, 315},
+            {"Label3(4)", K::Label, "Example: C:\\FS9\\Level-D Simulations\\navdata\\Flightplans\\",
+             240, 3930, 7200, 195},
+            {"Label1(5)", K::Label, "PSS-Flightplan-Folder:", 240, 4140, 2400, 255},
+            {"Text1(5)", K::Field, "", 240, 4395, 7200, 315},
+            {"Command1(5)", K::Button, "- - -", 7560, 4395, 615, 315},
+            {"Label3(5)", K::Label, "Example: F:\\FS9\\Pss\\Routes\\", 240, 4710, 7200, 195},
+            {"Label2", K::Label, "(This is a MUST)", 2700, 240, 1800, 255},
+            {"Label4", K::Label,
+             "If you don't have one of the aircrafts, leave the Input set to the DUMMY folder.",
+             240, 4920, 7935, 255},
+            {"Command4", K::Button, "Save Changes and Exit", 240, 5400, 3000, 420},
+            {"Command5", K::Button, "Cancel", 6375, 5400, 1800, 420},
+            // The folder chooser, hidden until a browse button is pressed. It
+            // is narrow enough to leave every row's "- - -" button free, so
+            // that another row's button can switch it to that row.
+            {"Frame1", K::Panel, "Select Directory", 225, 200, 7200, 5100},
+            {"Drive1", K::PickList, "", 120, 300, 3000, 315, "Frame1"},
+            {"Dir1", K::Tree, "", 120, 720, 6960, 3660, "Frame1"},
+            {"Command2", K::Button, "OK", 4080, 4530, 1440, 420, "Frame1"},
+            {"Command3", K::Button, "cancel", 5640, 4530, 1440, 420, "Frame1"},
+        }};
+    return layout;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* result = new QPushButton(caption, parent);
-    result->setObjectName(QLatin1String(name));
-    result->setAutoDefault(false);
-    return result;
-}
+// The panel's caption for each row's browse button, in path.ini order.
+constexpr const char* kPanelCaptions[kPathLineCount] = {
+    "Select the PMDG-Navdata-Folder",      "Select the PMDG-Flightplan-Folder",
+    "Select the IVAP-Flightplan-Folder",   "Select the FS9 Flightplan-Folder",
+    "Select the Leveld-Flightplan-Folder", "Select the PSS-Flightplan-Folder",
+};
 
 }  // namespace
 
@@ -62,9 +83,9 @@ PathSettingsWindow::PathSettingsWindow(CommandContext& context, QWidget* mainWin
     : ModalWindow(mainWindow, mainWindow), context_(context) {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Save Paths"));
-    setFixedSize(twipsRect(0, 0, 8400, 6000).size());
-    buildRows();
-    buildPanel();
+    buildWindow(this, pathSettingsLayout());
+    connectRows();
+    preparePanel();
 
     const PathLines lines = ProposedPathLines(context_.settings);
     for (int i = 0; i < kPathLineCount; ++i) {
@@ -72,57 +93,28 @@ PathSettingsWindow::PathSettingsWindow(CommandContext& context, QWidget* mainWin
     }
 }
 
-void PathSettingsWindow::buildRows() {
+void PathSettingsWindow::connectRows() {
     for (int i = 0; i < kPathLineCount; ++i) {
-        const int top = kFirstRowTop + i * kRowHeight;
-        auto* caption = new QLabel(QLatin1String(kRows[i].caption), this);
-        caption->setObjectName(arrayName("Label1", i));
-        placeTwips(caption, 240, top, 2400, 255);
-
-        auto* path = new QLineEdit(this);
-        path->setObjectName(arrayName("Text1", i));
-        placeTwips(path, 240, top + 255, 7200, 315);
-        paths_[static_cast<std::size_t>(i)] = path;
-
-        auto* browse = button(this, "Command1", QStringLiteral("- - -"));
-        browse->setObjectName(arrayName("Command1", i));
-        placeTwips(browse, 7560, top + 255, 615, 315);
+        paths_[static_cast<std::size_t>(i)] =
+            controlNamed<QLineEdit>(this, QStringLiteral("Text1(%1)").arg(i));
+        auto* browse = controlNamed<QPushButton>(this, QStringLiteral("Command1(%1)").arg(i));
         connect(browse, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
-
-        auto* example = new QLabel(QLatin1String(kRows[i].example), this);
-        example->setObjectName(arrayName("Label3", i));
-        placeTwips(example, 240, top + 570, 7200, 195);
     }
-    auto* must = new QLabel(QStringLiteral("(This is a MUST)"), this);
-    must->setObjectName(QStringLiteral("Label2"));
-    placeTwips(must, 2700, kFirstRowTop, 1800, 255);
-
-    auto* note = new QLabel(
-        QStringLiteral(
-            "If you don't have one of the aircrafts, leave the Input set to the DUMMY folder."),
-        this);
-    note->setObjectName(QStringLiteral("Label4"));
-    placeTwips(note, 240, kFirstRowTop + kPathLineCount * kRowHeight, 7935, 255);
-
-    auto* save = button(this, "Command4", QStringLiteral("Save Changes and Exit"));
-    placeTwips(save, 240, 5400, 3000, 420);
-    connect(save, &QPushButton::clicked, this, &PathSettingsWindow::Command4_Click);
-    auto* cancel = button(this, "Command5", QStringLiteral("Cancel"));
-    placeTwips(cancel, 6375, 5400, 1800, 420);
-    connect(cancel, &QPushButton::clicked, this, &PathSettingsWindow::Command5_Click);
+    const std::pair<const char*, void (PathSettingsWindow::*)()> buttons[] = {
+        {"Command2", &PathSettingsWindow::Command2_Click},
+        {"Command3", &PathSettingsWindow::Command3_Click},
+        {"Command4", &PathSettingsWindow::Command4_Click},
+        {"Command5", &PathSettingsWindow::Command5_Click},
+    };
+    for (const auto& [name, handler] : buttons) {
+        connect(controlNamed<QPushButton>(this, QLatin1String(name)), &QPushButton::clicked, this,
+                handler);
+    }
 }
 
-void PathSettingsWindow::buildPanel() {
-    panel_ = new QGroupBox(QStringLiteral("Select Directory"), this);
-    panel_->setObjectName(QStringLiteral("Frame1"));
-    // Narrow enough to leave every row's "- - -" button free, so that another
-    // row's button can switch the panel to that row.
-    placeTwips(panel_, 225, 200, 7200, 5100);
-    panel_->setAutoFillBackground(true);
-
-    drives_ = new QComboBox(panel_);
-    drives_->setObjectName(QStringLiteral("Drive1"));
-    placeTwips(drives_, 120, 300, 3000, 315);
+void PathSettingsWindow::preparePanel() {
+    panel_ = controlNamed<QGroupBox>(this, QStringLiteral("Frame1"));
+    drives_ = controlNamed<QComboBox>(this, QStringLiteral("Drive1"));
     for (const QFileInfo& drive : QDir::drives()) {
         drives_->addItem(QDir::toNativeSeparators(drive.absoluteFilePath()),
                          drive.absoluteFilePath());
@@ -131,25 +123,16 @@ void PathSettingsWindow::buildPanel() {
     model_ = new QFileSystemModel(this);
     model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     model_->setRootPath(QString());
-    folders_ = new QTreeView(panel_);
-    folders_->setObjectName(QStringLiteral("Dir1"));
+    folders_ = controlNamed<QTreeView>(this, QStringLiteral("Dir1"));
     folders_->setModel(model_);
     for (int column = 1; column < model_->columnCount(); ++column) {
         folders_->hideColumn(column);
     }
     folders_->setHeaderHidden(true);
-    placeTwips(folders_, 120, 720, 6960, 3660);
     if (drives_->count() > 0) {
         Drive1_Change(0);
     }
     connect(drives_, &QComboBox::currentIndexChanged, this, &PathSettingsWindow::Drive1_Change);
-
-    auto* ok = button(panel_, "Command2", QStringLiteral("OK"));
-    placeTwips(ok, 4080, 4530, 1440, 420);
-    connect(ok, &QPushButton::clicked, this, &PathSettingsWindow::Command2_Click);
-    auto* cancel = button(panel_, "Command3", QStringLiteral("cancel"));
-    placeTwips(cancel, 5640, 4530, 1440, 420);
-    connect(cancel, &QPushButton::clicked, this, &PathSettingsWindow::Command3_Click);
     panel_->hide();
 }
 
@@ -170,7 +153,7 @@ void PathSettingsWindow::Command1_Click(int row) {
             folders_->scrollTo(index);
         }
     }
-    panel_->setTitle(QLatin1String(kRows[row].panelCaption));
+    panel_->setTitle(QLatin1String(kPanelCaptions[row]));
     panel_->show();
     panel_->raise();
 }

@@ -21,7 +21,6 @@ class PathSettingsWindow : public ModalWindow {
   public:
     PathSettingsWindow(CommandContext& context, QWidget* mainWindow);
 
-  protected:
   private slots:
     void Command1_Click(int row);
     void Drive1_Change(int index);
@@ -31,8 +30,8 @@ class PathSettingsWindow : public ModalWindow {
     void Command5_Click();
 
   private:
-    void buildRows();
-    void buildPanel();
+    void connectRows();
+    void preparePanel();
 
     CommandContext& context_;
     std::array<QLineEdit*, kPathLineCount> paths_{};

@@ -7,22 +7,34 @@
 #include <QPushButton>
 
 #include "route/waypoint_candidates.h"
-#include "ui/fixed_pitch.h"
 #include "ui/text_convert.h"
-#include "ui/twips.h"
+#include "ui/window_layout.h"
 #include "ui/window_placement.h"
 
 namespace skyloom::ui {
 
+namespace {
+
+const WindowLayout& waypointChoiceLayout() {
+    using K = ControlKind;
+    static const WindowLayout layout = {
+        6000,
+        3600,
+        {
+            {"List1", K::List, "", 120, 120, 5760, 2760},
+            {"Command1", K::Button, "cancel", 4560, 3000, 1320, 420},
+        }};
+    return layout;
+}
+
+}  // namespace
+
 WaypointChoiceWindow::WaypointChoiceWindow(const WaypointChoice& choice, QWidget* mainWindow)
-    : ModalWindow(mainWindow, mainWindow), list_(new QListWidget(this)) {
+    : ModalWindow(mainWindow, mainWindow) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Select Waypoint with double-click"));
-    setFixedSize(twipsRect(0, 0, 6000, 3600).size());
-
-    list_->setObjectName(QStringLiteral("List1"));
-    list_->setFont(fixedPitchFont(9));
-    placeTwips(list_, 120, 120, 5760, 2760);
+    buildWindow(this, waypointChoiceLayout());
+    list_ = controlNamed<QListWidget>(this, QStringLiteral("List1"));
     std::size_t longest = 0;
     for (const auto& candidate : choice.candidates) {
         longest = std::max(longest, candidate.size());
@@ -41,12 +53,8 @@ WaypointChoiceWindow::WaypointChoiceWindow(const WaypointChoice& choice, QWidget
     }
     list_->installEventFilter(this);
     connect(list_, &QListWidget::itemDoubleClicked, this, &WaypointChoiceWindow::List1_DblClick);
-
-    auto* cancel = new QPushButton(QStringLiteral("cancel"), this);
-    cancel->setObjectName(QStringLiteral("Command1"));
-    cancel->setAutoDefault(false);
-    placeTwips(cancel, 4560, 3000, 1320, 420);
-    connect(cancel, &QPushButton::clicked, this, &WaypointChoiceWindow::Command1_Click);
+    connect(controlNamed<QPushButton>(this, QStringLiteral("Command1")), &QPushButton::clicked,
+            this, &WaypointChoiceWindow::Command1_Click);
 }
 
 void WaypointChoiceWindow::Form_Activate() {

@@ -34,7 +34,7 @@ class WaypointChoiceWindow : public ModalWindow {
   private:
     void choose(QListWidgetItem* item);
 
-    QListWidget* list_;
+    QListWidget* list_ = nullptr;
     std::string chosen_;
 };
 

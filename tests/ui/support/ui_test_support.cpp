@@ -1,15 +1,6 @@
 #include "support/ui_test_support.h"
 
-#include <QApplication>
-#include <QDialogButtonBox>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
-#include <QInputDialog>
-#include <QLineEdit>
-#include <QPointer>
-#include <QPushButton>
-#include <QTimer>
+#include <QtWidgets>
 #include <deque>
 
 #include "ui/text_convert.h"
@@ -18,79 +9,46 @@ namespace skyloom::uitest {
 
 namespace {
 
-const char* const kOutputFolders[] = {"pmdg", "ivap", "fs", "leveld", "pss"};
-
-struct ModalAnswers {
-    std::deque<std::function<void(QWidget*)>> queue;
-    QList<QPointer<QWidget>> answered;
-    QTimer* timer = nullptr;
-};
-
-ModalAnswers& answers() {
-    static ModalAnswers instance;
-    return instance;
-}
-
-bool alreadyAnswered(QWidget* window) {
-    for (const auto& seen : answers().answered) {
-        if (seen == window) {
-            return true;
-        }
-    }
-    return false;
-}
+std::deque<std::function<void(QWidget*)>> answers;
 
 void answerWaitingModal() {
-    ModalAnswers& state = answers();
     QWidget* modal = QApplication::activeModalWidget();
-    if (state.queue.empty() || modal == nullptr || !modal->isVisible() || alreadyAnswered(modal)) {
+    if (answers.empty() || modal == nullptr || !modal->isVisible() ||
+        modal->property("answered").toBool()) {
         return;
     }
-    state.answered.append(QPointer<QWidget>(modal));
-    auto answer = std::move(state.queue.front());
-    state.queue.pop_front();
-    // Answered outside this timer's own call, so that a window the answer
-    // opens (a question before replacing a file) is seen by the next tick.
-    QTimer::singleShot(0, modal, [answer = std::move(answer), modal] { answer(modal); });
+    modal->setProperty("answered", true);
+    // Outside this timer's call, so that a window the answer opens is seen.
+    QTimer::singleShot(0, modal, [answer = std::move(answers.front()), modal] { answer(modal); });
+    answers.pop_front();
+}
+
+// An answer meant for another kind of window closes it, so that nothing hangs.
+void wrongWindow(QWidget* window) {
+    qWarning("unexpected %s", window->metaObject()->className());
+    window->close();
 }
 
 }  // namespace
 
-TestProgramFolder::TestProgramFolder(bool withSettings) {
-    const QDir program(sourcePath(QStringLiteral("data/program")));
+TestProgramFolder::TestProgramFolder() {
+    const QDir program(sourcePath("data/program"));
     for (const QString& name : program.entryList(QDir::Files)) {
         QFile::copy(program.filePath(name), file(name));
     }
-    if (!withSettings) {
-        return;
+    QString pathIni = QDir::toNativeSeparators(sourcePath("data/navdata-sample/")) + "\r\n";
+    for (const char* output : {"pmdg", "ivap", "fs", "leveld", "pss"}) {
+        QDir().mkpath(file(QString("plans/") + output));
+        pathIni += QDir::toNativeSeparators(file(QString("plans/") + output + '/')) + "\r\n";
     }
-    QByteArray pathIni = QDir::toNativeSeparators(
-                             sourcePath(QStringLiteral("data/navdata-sample")) + QLatin1Char('/'))
-                             .toUtf8() +
-                         "\r\n";
-    for (const char* folder : kOutputFolders) {
-        const QString output = path() + QLatin1String("/plans/") + QLatin1String(folder);
-        QDir().mkpath(output);
-        pathIni += QDir::toNativeSeparators(output + QLatin1Char('/')).toUtf8() + "\r\n";
-    }
-    writeFile(QStringLiteral("path.ini"), pathIni);
-    writeFile(QStringLiteral("url.ini"), "about:blank\r\n");
-    writeFile(QStringLiteral("check.ini"), "1\r\n");
-    writeFile(QStringLiteral("AC.ini"), "1\r\n0\r\n0\r\n0\r\n");
-}
-
-QString TestProgramFolder::path() const {
-    return QDir::toNativeSeparators(dir_.path());
-}
-
-QString TestProgramFolder::file(const QString& name) const {
-    return dir_.filePath(name);
+    writeFile("path.ini", pathIni.toUtf8());
+    writeFile("url.ini", "about:blank\r\n");
+    writeFile("check.ini", "1\r\n");
+    writeFile("AC.ini", "1\r\n0\r\n0\r\n0\r\n");
 }
 
 QString TestProgramFolder::pathLine(int line) const {
-    const QList<QByteArray> lines = readFile(file(QStringLiteral("path.ini"))).split('\n');
-    return line >= 1 && line <= lines.size() ? QString::fromUtf8(lines[line - 1]).trimmed()
-                                             : QString();
+    return QString::fromUtf8(readFile(file("path.ini")).split('\n').value(line - 1)).trimmed();
 }
 
 void TestProgramFolder::writeFile(const QString& name, const QByteArray& bytes) const {
@@ -106,79 +64,13 @@ QByteArray readFile(const QString& path) {
 }
 
 QString sourcePath(const QString& relative) {
-    return QDir(QStringLiteral(SKYLOOM_SOURCE_DIR)).filePath(relative);
-}
-
-void answerNextModal(std::function<void(QWidget*)> answer) {
-    ModalAnswers& state = answers();
-    state.queue.push_back(std::move(answer));
-    if (state.timer == nullptr) {
-        state.timer = new QTimer(qApp);
-        state.timer->setInterval(20);
-        QObject::connect(state.timer, &QTimer::timeout, answerWaitingModal);
-        state.timer->start();
-    }
-}
-
-bool allModalsAnswered(int timeoutMs) {
-    return QTest::qWaitFor([] { return answers().queue.empty(); }, timeoutMs);
-}
-
-void clearModalAnswers() {
-    answers().queue.clear();
-}
-
-QString messageText(QWidget* window) {
-    auto* box = qobject_cast<QMessageBox*>(window);
-    return box != nullptr ? box->text() : QString();
-}
-
-void pressButton(QWidget* window, QMessageBox::StandardButton button) {
-    auto* box = qobject_cast<QMessageBox*>(window);
-    if (box == nullptr || box->button(button) == nullptr) {
-        qWarning("expected a message box with that button, got %s",
-                 qPrintable(window->metaObject()->className()));
-        window->close();
-        return;
-    }
-    box->button(button)->click();
-}
-
-void typeIntoInput(QWidget* window, const QString& text) {
-    auto* dialog = qobject_cast<QInputDialog*>(window);
-    if (dialog == nullptr) {
-        qWarning("expected an input box, got %s", qPrintable(window->metaObject()->className()));
-        window->close();
-        return;
-    }
-    auto* field = dialog->findChild<QLineEdit*>();
-    field->clear();
-    QTest::keyClicks(field, text);
-    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-}
-
-void typeIntoFileDialog(QWidget* window, const QString& fileName) {
-    auto* field = window->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    if (qobject_cast<QFileDialog*>(window) == nullptr || field == nullptr) {
-        qWarning("expected a file dialog, got %s", qPrintable(window->metaObject()->className()));
-        window->close();
-        return;
-    }
-    field->setText(fileName);
-    QTest::keyClick(field, Qt::Key_Return);
-}
-
-void expectMessage(QStringList& texts, QMessageBox::StandardButton button) {
-    answerNextModal([&texts, button](QWidget* window) {
-        texts << messageText(window);
-        pressButton(window, button);
-    });
+    return QDir(SKYLOOM_SOURCE_DIR).filePath(relative);
 }
 
 std::unique_ptr<ui::MainWindow> startMainWindow(const TestProgramFolder& folder) {
     auto window = std::make_unique<ui::MainWindow>(ui::fromQt(folder.path()));
     if (!window->startUp()) {
-        return nullptr;
+        qFatal("the program ended at its start");
     }
     window->show();
     if (!QTest::qWaitForWindowActive(window.get())) {
@@ -186,6 +78,52 @@ std::unique_ptr<ui::MainWindow> startMainWindow(const TestProgramFolder& folder)
     }
     QTest::qWait(50);
     return window;
+}
+
+void answerNextModal(std::function<void(QWidget*)> answer) {
+    static QTimer* timer = nullptr;
+    if (timer == nullptr) {
+        timer = new QTimer(qApp);
+        QObject::connect(timer, &QTimer::timeout, answerWaitingModal);
+        timer->start(20);
+    }
+    answers.push_back(std::move(answer));
+}
+
+bool allModalsAnswered() {
+    return QTest::qWaitFor([] { return answers.empty(); }, 10000);
+}
+
+void expectMessage(QStringList& texts, QMessageBox::StandardButton button) {
+    answerNextModal([&texts, button](QWidget* window) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        if (box == nullptr || box->button(button) == nullptr) {
+            return wrongWindow(window);
+        }
+        texts << box->text();
+        box->button(button)->click();
+    });
+}
+
+void answerText(const QString& text) {
+    answerNextModal([text](QWidget* window) {
+        if (auto* input = qobject_cast<QInputDialog*>(window)) {
+            input->findChild<QLineEdit*>()->setText(text);
+            input->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        } else if (auto* name = window->findChild<QLineEdit*>("fileNameEdit")) {
+            name->setText(text);  // a file dialog takes the name with Return
+            QTest::keyClick(name, Qt::Key_Return);
+        } else {
+            wrongWindow(window);
+        }
+    });
+}
+
+void click(QWidget* window, const char* name) {
+    auto* control = child<QWidget>(window, name);
+    QWidget* top = control->window();
+    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {},
+                      control->mapTo(top, control->rect().center()));
 }
 
 }  // namespace skyloom::uitest

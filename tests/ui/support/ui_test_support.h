@@ -1,76 +1,56 @@
 #pragma once
-// What the window tests share: a prepared program folder, answers for the
-// modal dialogs that the program opens, and finding controls by name.
+// What the window tests share: a program folder, the main window started on
+// it, answers for the modal dialogs it opens, and controls by their names.
 
+#include <QDir>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QWidget>
 #include <functional>
 #include <memory>
-#include <string>
 
 #include "ui/main_window.h"
 
 namespace skyloom::uitest {
 
-// A temporary program folder: performance files, AC.dat, url.ini, check.ini,
-// AC.ini and a path.ini with the sample navigation database and five fresh
-// output folders. `withSettings` false gives the performance files and
-// AC.dat alone, as on a first start.
+// The performance files, AC.dat, url.ini, check.ini, AC.ini and a path.ini
+// of the sample navigation data and five new output folders.
 class TestProgramFolder {
   public:
-    explicit TestProgramFolder(bool withSettings = true);
-    QString path() const;
-    QString file(const QString& name) const;
-    // The folder of path.ini line `line` (1 to 6), with its trailing separator.
+    TestProgramFolder();
+    QString path() const { return QDir::toNativeSeparators(dir_.path()); }
+    QString file(const QString& name) const { return dir_.filePath(name); }
+    // Line 1 to 6 of path.ini: navigation data, PMDG, IVAP, FS9, LevelD, PSS.
     QString pathLine(int line) const;
-    QString navFolder() const { return pathLine(1); }
-    // path.ini line 2 to 6: the output folders of PMDG, IVAP, FS9, LevelD, PSS.
-    QString outputFolder(int line) const { return pathLine(line); }
     void writeFile(const QString& name, const QByteArray& bytes) const;
 
   private:
     QTemporaryDir dir_;
 };
 
-// The bytes of a file; empty when it cannot be read.
 QByteArray readFile(const QString& path);
-// Folder of the source tree: data, tests/data.
 QString sourcePath(const QString& relative);
-
-// Queues an answer for the next modal window the program opens: `answer` is
-// called with it once it is up. Answers are used in order, one per window.
-void answerNextModal(std::function<void(QWidget*)> answer);
-// Waits until every queued answer has been used; false on a time-out.
-bool allModalsAnswered(int timeoutMs = 10000);
-
-// Drops the answers not used yet.
-void clearModalAnswers();
-
-// A message box's text; empty for anything else.
-QString messageText(QWidget* window);
-// Clicks a button of a message box.
-void pressButton(QWidget* window, QMessageBox::StandardButton button);
-// Types into an input box and presses OK.
-void typeIntoInput(QWidget* window, const QString& text);
-// Types a file name into a file dialog and presses Return.
-void typeIntoFileDialog(QWidget* window, const QString& fileName);
-
-// Queues a message box answer that records the text and presses `button`.
-void expectMessage(QStringList& texts, QMessageBox::StandardButton button = QMessageBox::Ok);
-
-// The main window on the folder, started and shown, its first activation done.
+// Started and shown, its first activation done.
 std::unique_ptr<ui::MainWindow> startMainWindow(const TestProgramFolder& folder);
 
-// A named control of the window; the test fails when it is missing.
+// Answers the next modal window once it is up; answers are used in order.
+void answerNextModal(std::function<void(QWidget*)> answer);
+bool allModalsAnswered();  // false when one was not used within 10 s
+// A message box: its text goes to `texts`, `button` is pressed.
+void expectMessage(QStringList& texts, QMessageBox::StandardButton button = QMessageBox::Ok);
+// An input box or a file dialog: `text` is typed and confirmed.
+void answerText(const QString& text);
+
 template <class T>
-T* child(QObject* root, const char* objectName) {
-    T* found = root->findChild<T*>(QLatin1String(objectName));
+T* child(QObject* root, const char* name) {
+    T* found = root->findChild<T*>(QLatin1String(name));
     if (found == nullptr) {
-        qFatal("control %s not found", objectName);
+        qFatal("control %s not found", name);
     }
     return found;
 }
+// A left click on the middle of the control through its window, as the
+// mouse gives it: a control covered by another does not get it.
+void click(QWidget* window, const char* name);
 
 }  // namespace skyloom::uitest
