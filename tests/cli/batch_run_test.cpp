@@ -102,15 +102,16 @@ TEST_F(BatchRunTest, SavesTheFilesOfTheChosenAircraftAndNamesThem) {
                              "\nWrote " + utf8From1252(file("fs", "EDDF-EDDM.pln")) + "\n"),
               std::string::npos);
     EXPECT_EQ(err.str(), "Flightplan(s) saved!\n");
-    EXPECT_EQ(run({"--aircraft", "777", "--only-fs-plan", "--save", "x", "EDDF", "EDDM"}),
-              kExitDone);
-    EXPECT_FALSE(written("pss", "X.b2r"));
-    EXPECT_TRUE(written("fs", "X.pln"));
     writeBytes(root.file("check.ini"), "0\r\n");
     writeBytes(root.file("AC.ini"), "0\r\n0\r\n1\r\n0\r\n");
     EXPECT_EQ(run({"--save", "y", "EDDF", "EDDM"}), kExitDone);
     EXPECT_TRUE(written("leveld", "Y.rte"));
     EXPECT_FALSE(written("fs", "Y.pln"));
+    // "only FS-Plan" makes the plan even where check.ini turned it off.
+    EXPECT_EQ(run({"--aircraft", "777", "--only-fs-plan", "--save", "x", "EDDF", "EDDM"}),
+              kExitDone);
+    EXPECT_FALSE(written("pss", "X.b2r"));
+    EXPECT_TRUE(written("fs", "X.pln"));
     EXPECT_EQ(run({"--aircraft", "737", "--save", "b", "EDDF", "EDDM"}), kExitDone);
     EXPECT_TRUE(written("pmdg", "737-B.rte"));
     EXPECT_EQ(readBytes(root.file("AC.ini")), "0\r\n0\r\n1\r\n0\r\n");

@@ -63,7 +63,7 @@ TEST(Land, CopiesReachIntoAViewAcrossTheDateLine) {
         {-180.0, 180.0, {0.0}},
         {150.0, 230.0, {360.0}},  // east of the date line, Alaska one turn on
         {-200.0, -175.0, {}},     // ends just short of it
-        {-170.0, -170.0, {0.0}},  // touching counts
+        {-140.0, -100.0, {0.0}},  // touching counts
         {-560.0, 220.0, {-360.0, 0.0, 360.0}},
     };
     for (const Row& row : rows) {
