@@ -9,6 +9,7 @@
 #include "commands/fs_plan_choice.h"
 #include "commands/save_fmc.h"
 #include "commands/session.h"
+#include "commands/sim_plan_export.h"
 #include "fuel/aircraft_choice.h"
 #include "io/file_system.h"
 #include "io/text_util.h"
@@ -108,6 +109,19 @@ int runBatch(const CliOptions& options, std::istream& in, std::ostream& out, std
             printWritten(out, {saved.path});
         } else {
             failed = true;
+        }
+    }
+    const std::pair<const char*, const std::optional<std::string>*> plans[] = {
+        {".fms", &options.xplaneFms}, {".pln", &options.msfsPln}};
+    for (const auto& [extension, file] : plans) {
+        if (*file && !failed) {
+            ExportResult exported =
+                ExportSimPlanTo(context, *SimPlanFormatFor(extension), cp1252FromUtf8(**file));
+            if (exported.status == ExportStatus::Written) {
+                printWritten(out, {exported.path});
+            } else {
+                failed = true;
+            }
         }
     }
     if (failed) {

@@ -59,6 +59,22 @@ std::string takeChoices(const std::string& list, CliOptions& options) {
 // command line ends first.
 using ValueReader = std::function<bool(std::string&)>;
 
+// The options followed by a file name.
+std::optional<std::string> CliOptions::*fileOption(const std::string& argument) {
+    static const std::pair<const char*, std::optional<std::string> CliOptions::*> kFiles[] = {
+        {"--save-flight", &CliOptions::saveFlight},
+        {"--load-flight", &CliOptions::loadFlight},
+        {"--xplane-fms", &CliOptions::xplaneFms},
+        {"--msfs-pln", &CliOptions::msfsPln},
+    };
+    for (const auto& [name, member] : kFiles) {
+        if (argument == name) {
+            return member;
+        }
+    }
+    return nullptr;
+}
+
 // The options followed by a value; false when the argument is none of them.
 // A missing or wrong value sets the error.
 bool applyValueOption(const std::string& argument, const ValueReader& value, CliOptions& options,
@@ -84,17 +100,11 @@ bool applyValueOption(const std::string& argument, const ValueReader& value, Cli
         }
     } else if (argument == "--choose") {
         error = value(text) ? takeChoices(text, options) : "--choose needs a list";
-    } else if (argument == "--save-flight") {
+    } else if (std::optional<std::string> CliOptions::*file = fileOption(argument)) {
         if (!value(text) || text.empty()) {
-            error = "--save-flight needs a file";
+            error = argument + " needs a file";
         } else {
-            options.saveFlight = text;
-        }
-    } else if (argument == "--load-flight") {
-        if (!value(text) || text.empty()) {
-            error = "--load-flight needs a file";
-        } else {
-            options.loadFlight = text;
+            options.*file = text;
         }
     } else {
         return false;
@@ -142,6 +152,8 @@ std::string usageText() {
            "                            candidate nearest to the previous route point\n"
            "  --save-flight FILE        also save the whole flight to FILE (.fp)\n"
            "  --load-flight FILE        restore a saved flight instead of calculating\n"
+           "  --xplane-fms FILE         also write the flight as an X-Plane 11/12 plan (.fms)\n"
+           "  --msfs-pln FILE           also write the flight as an MSFS 2020/2024 plan (.pln)\n"
            "  --help                    this text\n"
            "  --version                 the program's version\n"
            "\n"

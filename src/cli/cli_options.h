@@ -20,6 +20,8 @@ struct CliOptions {
     std::vector<std::string> choices;       // --choose, one answer per waypoint choice
     std::optional<std::string> saveFlight;  // --save-flight
     std::optional<std::string> loadFlight;  // --load-flight
+    std::optional<std::string> xplaneFms;   // --xplane-fms
+    std::optional<std::string> msfsPln;     // --msfs-pln
     bool help = false;
     bool version = false;
 };

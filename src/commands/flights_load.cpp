@@ -69,6 +69,8 @@ LoadFlightStatus LoadFlightFrom(CommandContext& context, const std::string& path
         data.distance = *flight.distance;
     }
     data.destinationRunways = std::move(flight.destinationRunways);
+    // The lists now show the loaded flight, not the last calculation.
+    data.resolvedRoute = ResolvedRoute{};
 
     CalculateFuelAndTime(context);
     data.saveEnabled = true;

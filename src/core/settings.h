@@ -3,6 +3,7 @@
 // and alive for the whole run.
 
 #include <array>
+#include <map>
 #include <string>
 
 namespace skyloom {
@@ -38,6 +39,9 @@ struct Settings {
     AircraftTable aircraftTable;      // AircraftTable
     AircraftPerformance performance;  // AircraftPerformance
     std::string chosenWaypoint;       // ChosenWaypoint
+    // The folders the simulator plan exports were last saved to, by file
+    // extension; kept for the run only, so path.ini keeps its six lines.
+    std::map<std::string, std::string> exportFolders;
 
     // ProgramFolder + separator + name: a file beside the program.
     std::string besideProgram(const std::string& name) const;

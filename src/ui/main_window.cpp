@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include "commands/sim_plan_export.h"
 #include "fuel/aircraft_choice.h"
 #include "settings/activation.h"
 #include "settings/shutdown.h"
@@ -87,6 +88,12 @@ void MainWindow::buildMenus() {
     QAction* save = flights->addAction(QStringLiteral("save"));
     save->setObjectName(QStringLiteral("save"));
     connect(save, &QAction::triggered, this, &MainWindow::save_Click);
+    for (const SimPlanFormat& format : kSimPlanFormats) {
+        QAction* export_ = flights->addAction(QString::fromLatin1(format.menuEntry));
+        export_->setObjectName(QStringLiteral("export_") +
+                               QString::fromLatin1(format.extension + 1));  // export_fms
+        connect(export_, &QAction::triggered, this, [this, &format] { export_Click(format); });
+    }
 
     QAction* paths = menuBar()->addAction(QStringLiteral("Set Paths"));
     paths->setObjectName(QStringLiteral("Paths"));

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "commands/session.h"
+#include "formats/sim_plan_formats.h"
 #include "ui/qt_prompts.h"
 
 class QAction;
@@ -72,6 +73,7 @@ class MainWindow : public QMainWindow {
     void Check2_Click();
     void load_Click();
     void save_Click();
+    void export_Click(const SimPlanFormat& format);
     void Paths_Click();
     void mnu_Help_Click();
     void mnu_Map_Click();

@@ -10,6 +10,7 @@
 #include "commands/ivao_plan.h"
 #include "commands/kneeboard_page.h"
 #include "commands/save_fmc.h"
+#include "commands/sim_plan_export.h"
 #include "fuel/aircraft_choice.h"
 #include "fuel/fuel_time.h"
 #include "route/route_intake.h"
@@ -118,6 +119,11 @@ void MainWindow::load_Click() {
 void MainWindow::save_Click() {
     SaveFlight(context_);
     refreshFromData();
+}
+
+// "export X-Plane plan", "export MSFS plan"
+void MainWindow::export_Click(const SimPlanFormat& format) {
+    ExportSimPlan(context_, format);
 }
 
 void MainWindow::Paths_Click() {

@@ -162,8 +162,15 @@ TEST_F(BatchRunTest, ASavedFlightLoadsBackToTheSameReportAndFiles) {
     const std::string report = out.str();
     EXPECT_NE(report.find("Wrote " + utf8From1252(flight) + "\n"), std::string::npos);
     // A different aircraft on the command line: the flight brings back its own.
-    ASSERT_EQ(run({"--aircraft", "767", "--load-flight", flight, "--save", "second"}), kExitDone);
+    ASSERT_EQ(run({"--aircraft", "767", "--load-flight", flight, "--save", "second", "--msfs-pln",
+                   root.file("trip.pln"), "--xplane-fms", root.file("trip.fms")}),
+              kExitDone);
+    EXPECT_EQ(readBytes(root.file("trip.fms")).substr(0, 19), "I\r\n1100 Version\r\nCY");
+    EXPECT_EQ(readBytes(root.file("trip.pln")).substr(0, 8), "\xEF\xBB\xBF<?xml");
     EXPECT_EQ(out.str().substr(0, out.str().find("Wrote")), report.substr(0, report.find("Wrote")));
+    EXPECT_NE(out.str().find("\nWrote " + utf8From1252(root.file("trip.fms")) + "\nWrote " +
+                             utf8From1252(root.file("trip.pln")) + "\n"),
+              std::string::npos);
     EXPECT_EQ(readBytes(file("pmdg", "747-SECOND.rte")), readBytes(file("pmdg", "747-FIRST.rte")));
     EXPECT_EQ(readBytes(file("fs", "SECOND.pln")), readBytes(file("fs", "FIRST.pln")));
 

@@ -54,14 +54,23 @@ class MainWindowTest : public QObject {
         answerText("ebbr-lszh");
         expectMessage(messages);
         click(window.get(), "Command2");
+        answerText("plan.fms");
+        answerText("plan.pln");
+        child<QAction>(window.get(), "export_fms")->trigger();
+        child<QAction>(window.get(), "export_pln")->trigger();
         QVERIFY(allModalsAnswered());
 
         TestProgramFolder cliFolder;
         QProcess run;
-        run.start(SKYLOOM_CLI, {"--program-folder", cliFolder.path(), "--aircraft", cli[0],
-                                "--choose", cli[1], "--save", "EBBR-LSZH", route});
+        run.start(SKYLOOM_CLI,
+                  {"--program-folder", cliFolder.path(), "--aircraft", cli[0], "--choose", cli[1],
+                   "--save", "EBBR-LSZH", "--xplane-fms", cliFolder.file("plan.fms"), "--msfs-pln",
+                   cliFolder.file("plan.pln"), route});
         QVERIFY(run.waitForFinished(60000) && run.exitCode() == 0);
         QVERIFY(!QDir(folder.pathLine(4)).isEmpty());  // the simulator plan at least
+        for (const QString name : {"plan.fms", "plan.pln"}) {
+            QCOMPARE(readFile(folder.file("flights/" + name)), readFile(cliFolder.file(name)));
+        }
         for (int line = 2; line <= 6; ++line) {
             const QDir written(folder.pathLine(line)), expected(cliFolder.pathLine(line));
             QCOMPARE(written.entryList(QDir::Files), expected.entryList(QDir::Files));
