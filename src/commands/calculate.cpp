@@ -43,7 +43,7 @@ void reportUnresolved(CommandContext& context) {
 // The files every calculation reads beyond airports.dat; a missing one is
 // named once so that a wrong folder does not look like unknown waypoints.
 void reportMissingFiles(CommandContext& context, NavDatabase& nav) {
-    for (NavFile* file : {&nav.airways(), &nav.runways()}) {
+    for (NavLines* file : {&nav.airways(), &nav.runways()}) {
         if (!file->exists()) {
             context.prompts.message({"The navigation file '" + file->path() + "' cannot be read.",
                                      MessageButtons::Ok, MessageIcon::Information, ""});

@@ -2,22 +2,33 @@
 
 #include "geo/coordinates.h"
 #include "io/text_util.h"
+#include "navdata/nav_file.h"
 
 namespace skyloom {
 
-NavDatabase::NavDatabase(const std::string& folder)
-    : airports_(folder + kAirportsFile),
-      runways_(folder + kRunwaysFile),
-      airways_(folder + kAirwaysFile) {}
+namespace {
+
+std::unique_ptr<NavLines> indexedFile(const std::string& path) {
+    return std::make_unique<NavFile>(path);
+}
+
+}  // namespace
+
+NavDatabase::NavDatabase(const std::string& folder, const NavLinesMaker& maker) {
+    const NavLinesMaker& make = maker ? maker : NavLinesMaker(indexedFile);
+    airports_ = make(folder + kAirportsFile);
+    runways_ = make(folder + kRunwaysFile);
+    airways_ = make(folder + kAirwaysFile);
+}
 
 bool NavDatabase::AirportExists(const std::string& code, Prompts& prompts) {
-    if (!airports_.exists()) {
+    if (!airports_->exists()) {
         prompts.message(
             {"Please check the path to PMDG-NAVDATA !", MessageButtons::Ok, MessageIcon::None, ""});
         return false;
     }
     bool found = false;
-    airports_.forEachLine([&](const std::string& line) {
+    airports_->forEachLine([&](const std::string& line) {
         if (leftOf(line, 4) == code) {
             found = true;
         }
@@ -29,7 +40,7 @@ bool NavDatabase::AirportExists(const std::string& code, Prompts& prompts) {
 std::string NavDatabase::FindAirportPosition(const std::string& code) {
     std::string matched;
     bool found = false;
-    airports_.forEachLine([&](const std::string& line) {
+    airports_->forEachLine([&](const std::string& line) {
         std::string spaced = replaceAll(line, "-", " -");
         if (leftOf(spaced, 4) == code) {
             matched = spaced;
@@ -61,7 +72,7 @@ std::string NavDatabase::FindAirportPosition(const std::string& code) {
 std::string NavDatabase::FindAirportCoordinates(const std::string& code, std::string& latitude) {
     std::string matched;
     bool found = false;
-    airports_.forEachLine([&](const std::string& line) {
+    airports_->forEachLine([&](const std::string& line) {
         if (leftOf(line, 4) == code) {
             matched = line;
             found = true;
@@ -87,7 +98,7 @@ std::string NavDatabase::FindAirportCoordinates(const std::string& code, std::st
 
 std::string NavDatabase::FindAirportElevation(const std::string& code) {
     std::string result;
-    runways_.forEachLine([&](const std::string& line) {
+    runways_->forEachLine([&](const std::string& line) {
         if (line.size() >= 25 && line.find(code, 24) != std::string::npos) {
             auto elevation = parseWholeNumber(rightOf(line, 5), -2147483648LL, 2147483647LL);
             if (elevation) {
@@ -102,7 +113,7 @@ std::string NavDatabase::FindAirportElevation(const std::string& code) {
 
 bool NavDatabase::IsAirway(const std::string& name) {
     bool found = false;
-    airways_.forEachLineStartingWith(name, [&found](const std::string&) {
+    airways_->forEachLineStartingWith(name, [&found](const std::string&) {
         found = true;
         return false;
     });
@@ -111,16 +122,16 @@ bool NavDatabase::IsAirway(const std::string& name) {
 
 bool NavDatabase::forEachLineOfAirway(const std::string& airway,
                                       const std::function<bool(const std::string&)>& onLine) {
-    return airways_.forEachLineStartingWith(airway, onLine);
+    return airways_->forEachLineStartingWith(airway, onLine);
 }
 
 bool NavDatabase::forEachLineHoldingWaypoint(
     const std::string& waypoint, const std::function<bool(const std::string&)>& onLine) {
-    return airways_.forEachLineHolding(waypoint, onLine);
+    return airways_->forEachLineHolding(waypoint, onLine);
 }
 
 bool NavDatabase::forEachRunwayLine(const std::function<bool(const std::string&)>& onLine) {
-    return runways_.forEachLine(onLine);
+    return runways_->forEachLine(onLine);
 }
 
 }  // namespace skyloom

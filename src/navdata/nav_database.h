@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/prompts.h"
-#include "navdata/nav_file.h"
+#include "navdata/nav_lines.h"
 
 namespace skyloom {
 
@@ -16,8 +16,10 @@ inline constexpr const char* kAirwaysFile = "wpNavRTE.txt";
 
 class NavDatabase {
   public:
-    // `folder` is PathNavData: it ends with a separator and file names are appended to it.
-    explicit NavDatabase(const std::string& folder);
+    // `folder` is PathNavData: it ends with a separator and file names are
+    // appended to it. The files are read through NavFile unless `maker` says
+    // otherwise.
+    explicit NavDatabase(const std::string& folder, const NavLinesMaker& maker = {});
 
     // True when airports.dat has a line for the code; a missing airports.dat is
     // reported through the prompts.
@@ -41,13 +43,13 @@ class NavDatabase {
     bool forEachLineHoldingWaypoint(const std::string& waypoint,
                                     const std::function<bool(const std::string&)>& onLine);
 
-    NavFile& runways() { return runways_; }
-    NavFile& airways() { return airways_; }
+    NavLines& runways() { return *runways_; }
+    NavLines& airways() { return *airways_; }
 
   private:
-    NavFile airports_;
-    NavFile runways_;
-    NavFile airways_;
+    std::unique_ptr<NavLines> airports_;
+    std::unique_ptr<NavLines> runways_;
+    std::unique_ptr<NavLines> airways_;
 };
 
 }  // namespace skyloom

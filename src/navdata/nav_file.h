@@ -1,54 +1,65 @@
 #pragma once
-// One navigation file, read line by line. The lines are kept in memory after
-// the first read and read again only when the file changes on disk, so the
-// many lookups of one calculation do not re-read the disk each time.
+// One navigation file, read whole into one buffer on first use and read again
+// only when it changes on disk (size or time). Its lines are offsets into the
+// buffer, and two word indexes, built in one go on the first lookup that needs
+// them, lead from a word to the lines it starts or stands in between blanks.
+// So the many lookups of a calculation, and the calculations after it, do not
+// scan the file again.
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "navdata/nav_lines.h"
+
 namespace skyloom {
 
-class NavFile {
+class NavFile : public NavLines {
   public:
     explicit NavFile(std::string path) : path_(std::move(path)) {}
 
-    const std::string& path() const { return path_; }
-    bool exists() const;
-    // Calls `onLine` for every line from the first until it returns false.
-    // Returns false when the file cannot be read.
-    bool forEachLine(const std::function<bool(const std::string&)>& onLine);
-
-    // The lines that begin with `word` followed by a blank, in file order.
+    const std::string& path() const override { return path_; }
+    bool exists() const override;
+    bool forEachLine(const std::function<bool(const std::string&)>& onLine) override;
     bool forEachLineStartingWith(const std::string& word,
-                                 const std::function<bool(const std::string&)>& onLine);
-    // The lines that hold " " + word + " ", in file order.
+                                 const std::function<bool(const std::string&)>& onLine) override;
     bool forEachLineHolding(const std::string& word,
-                            const std::function<bool(const std::string&)>& onLine);
+                            const std::function<bool(const std::string&)>& onLine) override;
 
   private:
-    // Keys point into lines_, which stays unchanged while the index lives.
-    using LineIndex = std::unordered_map<std::string_view, std::vector<std::uint32_t>>;
+    // The lines of one word: lineNumbers_[first .. first + count).
+    struct Postings {
+        std::uint32_t first = 0;
+        std::uint32_t count = 0;
+        std::uint32_t last = UINT32_MAX;  // while counting: the last line counted
+    };
+    // Keys point into bytes_, which stays unchanged while the index lives.
+    using WordIndex = std::unordered_map<std::string_view, Postings>;
 
     bool refresh();
+    void forget();
+    std::size_t lineCount() const { return lineStarts_.empty() ? 0 : lineStarts_.size() - 1; }
+    std::string_view line(std::size_t number) const;
     void buildIndexes();
-    bool visit(const LineIndex& index, const std::string& word,
-               const std::function<bool(const std::string&)>& onLine);
+    bool visit(const WordIndex& index, const std::vector<std::uint32_t>& lines,
+               const std::string& word, const std::function<bool(const std::string&)>& onLine);
+    bool scan(const std::function<bool(std::string_view)>& matches,
+              const std::function<bool(const std::string&)>& onLine);
 
     std::string path_;
-    std::vector<std::string> lines_;
     bool loaded_ = false;
     long long loadedSize_ = -1;
     std::filesystem::file_time_type loadedTime_{};
-    // Built on first use: which lines a word starts, and which hold it between blanks.
+    std::string bytes_;                      // the whole file
+    std::vector<std::uint32_t> lineStarts_;  // where each line starts, then the end
     bool indexed_ = false;
-    LineIndex byFirstWord_;
-    LineIndex byInnerWord_;
+    WordIndex byFirstWord_;
+    WordIndex byInnerWord_;
+    std::vector<std::uint32_t> firstWordLines_;
+    std::vector<std::uint32_t> innerWordLines_;
 };
 
 }  // namespace skyloom

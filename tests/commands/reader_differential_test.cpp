@@ -1,0 +1,131 @@
+// Every route through both readers of the navigation files, the indexed one
+// and the literal reference, for all four aircraft: the data stores, the
+// messages and the waypoint choices must be the same.
+
+#include <gtest/gtest.h>
+
+#include "commands/calculate.h"
+#include "formats/saved_flight.h"
+#include "navdata/nav_file.h"
+#include "support/literal_nav_lines.h"
+#include "support/test_paths.h"
+
+namespace skyloom {
+namespace {
+
+// Answers every waypoint choice by a fixed script (the n-th choice takes
+// candidate n modulo their number) and keeps what was asked and said.
+struct ScriptedChooser : Prompts {
+    std::vector<std::string> said;
+    MessageAnswer message(const MessageBox& box) override {
+        said.push_back(box.text);
+        return MessageAnswer::Ok;
+    }
+    std::optional<std::string> input(const InputBox&) override { return std::nullopt; }
+    std::string chooseWaypoint(const WaypointChoice& choice) override {
+        std::string asked = choice.previousPoint;
+        for (const std::string& candidate : choice.candidates) {
+            asked += "|" + candidate;
+        }
+        said.push_back(asked);
+        return choice.candidates[said.size() % choice.candidates.size()];
+    }
+    std::optional<std::string> saveFile(const FileDialog&) override { return std::nullopt; }
+    std::optional<std::string> openFile(const FileDialog&) override { return std::nullopt; }
+};
+
+// All a calculation leaves behind, as text to compare.
+std::vector<std::string> outcome(const std::string& folder, const std::string& route,
+                                 Aircraft aircraft, const NavLinesMaker& maker) {
+    Settings settings;
+    settings.pathNavData = folder;
+    settings.performance = {300, 90, 60, 20, 5000, 26000};
+    MainWindowData data;
+    data.route = route;
+    data.aircraft = aircraft;
+    ScriptedChooser prompts;
+    CommandContext context{settings, data, prompts};
+    NavDatabase nav(folder, maker);
+    const CalculateResult result = Calculate(context, nav);
+    std::vector<std::string> all = SavedFlightLines(data);
+    for (const auto* list :
+         {&data.planWaypointLines, &data.unresolved, &data.routePoints, &prompts.said}) {
+        all.insert(all.end(), list->begin(), list->end());
+    }
+    all.push_back(data.fuel[0] + " " + data.fuel[1] + " " + data.duration + " " + data.tankShare +
+                  " " + std::to_string(result.completed) + std::to_string(result.routeIncomplete) +
+                  settings.chosenWaypoint);
+    return all;
+}
+
+void expectSameThroughBothReaders(const std::string& folder, const std::string& route) {
+    for (const Aircraft aircraft : kAllAircraft) {
+        EXPECT_EQ(outcome(folder, route, aircraft, {}),
+                  outcome(folder, route, aircraft, testing::LiteralNavLines::make))
+            << route << " for " << aircraftCaption(aircraft);
+    }
+}
+
+TEST(ReaderDifferential, TheCalculationTestRoutes) {
+    const std::string folder = testing::testDataPath({"route", "nav"}) + kPathSeparator;
+    for (const char* route :
+         {"EDDF EGLL", "EGLL EDDF", "EDDF EDEQ", "EDDF KJFK", "EDDF TAU DO LOGA MID EGLL",
+          "EDDF TAU UL610 KOBLI UM601 PEPAX LOGA MID EGLL", "EDDF TAU UL610 UM601 PEPAX EGLL",
+          "EDDF ELK UM6019 OWL EGLL", "EDDF FOXX A1 GOLF EGLL", "EDDF HILLS UL975 BRIDG EGLL",
+          "EDDF IVER UL975 BRIDG EGLL", "EDDF RIVER UL975 HILLS EGLL",
+          "EDDF KOBLI UL610 KOBLI EGLL", "EDDF NOWHERE TAU UZ999 EGLL", "EDDF TAU KOBLI EGLL",
+          "EDDF UL610 KOBLI EGLL", "EDDF UL610 EGLL", "EDDF KRL 5330N KJFK ", "EDDFBITBURGEGLL"}) {
+        expectSameThroughBothReaders(folder, route);
+    }
+    expectSameThroughBothReaders(testing::testDataPath({"simplan", "nav"}) + kPathSeparator,
+                                 "EDDF TAU T161 ASKIK DO GIBSA EDDM");
+}
+
+TEST(ReaderDifferential, TheSampleDatabase) {
+    const std::string folder =
+        testing::testDataPath({"..", "..", "data", "navdata-sample"}) + kPathSeparator;
+    for (const char* route : {"EDDF KRL UL610 TALYO UL975 ORLIK NATA LOMSI Q812 HLF J60 DEP KJFK",
+                              "EBBR HEVRO UP6 DINAN KOPAS METZO UP6 BASLO LSZH",
+                              "LSZH RIKON UZ29 KEMOT UT180 LANZO UN850 VEXIT LOWW"}) {
+        expectSameThroughBothReaders(folder, route);
+    }
+}
+
+// The lines each lookup gives, word by word, through one reader.
+std::vector<std::string> lookups(NavLines& file, const std::vector<std::string>& words) {
+    std::vector<std::string> seen;
+    const auto keep = [&seen](const std::string& line) {
+        seen.push_back(line);
+        return true;
+    };
+    file.forEachLine(keep);
+    for (const std::string& word : words) {
+        seen.push_back("starting " + word);
+        file.forEachLineStartingWith(word, keep);
+        seen.push_back("holding " + word);
+        file.forEachLineHolding(word, keep);
+    }
+    return seen;
+}
+
+// Line ends of every kind, a last line without one, blank and indented lines,
+// a word twice in one line, numbers, and a file that changes between lookups.
+TEST(ReaderDifferential, LinesOfEveryShape) {
+    testing::TempFolder folder;
+    const std::string path = folder.file("wpNavRTE.txt");
+    const std::vector<std::string> words = {"UL610", "DO", "KOBLI", "", "50.1", "A B", " UL610"};
+    NavFile indexed(path);
+    for (const char* bytes : {
+             "UL610 001 DO 50.1 8.1\r\nUL610 002 KOBLI KOBLI 50.2\n\r\n UL610 003 DO 1 2\r\n"
+             "DO 001 UL610 4 5\nUL610  004 KOBLI 6 7",
+             "UL610 001 DO 50.1 8.1\r\r\nX\r\n\n\nUL610\nUL610 \nKOBLI",
+             "",
+         }) {
+        testing::writeBytes(path, bytes);
+        testing::LiteralNavLines literal(path);
+        EXPECT_EQ(lookups(indexed, words), lookups(literal, words)) << bytes;
+    }
+}
+
+}  // namespace
+}  // namespace skyloom

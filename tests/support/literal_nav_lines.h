@@ -1,0 +1,59 @@
+#pragma once
+// The reference reader of the navigation files: every lookup opens the file
+// and reads it from the top, line by line, and tests each line as written
+// (a line begins with the word and a blank; a line holds blank, word, blank).
+// The program's indexed reader must give every lookup the same lines.
+
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "io/file_system.h"
+#include "navdata/nav_lines.h"
+
+namespace skyloom::testing {
+
+class LiteralNavLines : public NavLines {
+  public:
+    explicit LiteralNavLines(std::string path) : path_(std::move(path)) {}
+
+    static std::unique_ptr<NavLines> make(const std::string& path) {
+        return std::make_unique<LiteralNavLines>(path);
+    }
+
+    const std::string& path() const override { return path_; }
+    bool exists() const override { return fileExists(path_); }
+    bool forEachLine(const std::function<bool(const std::string&)>& onLine) override {
+        std::ifstream in(toNativePath(path_), std::ios::binary);
+        if (!in) {
+            return false;
+        }
+        std::string line;
+        while (std::getline(in, line)) {
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            if (!onLine(line)) {
+                break;
+            }
+        }
+        return true;
+    }
+    bool forEachLineStartingWith(const std::string& word,
+                                 const std::function<bool(const std::string&)>& onLine) override {
+        return forEachLine([&](const std::string& line) {
+            return line.rfind(word + " ", 0) == 0 ? onLine(line) : true;
+        });
+    }
+    bool forEachLineHolding(const std::string& word,
+                            const std::function<bool(const std::string&)>& onLine) override {
+        return forEachLine([&](const std::string& line) {
+            return line.find(" " + word + " ") != std::string::npos ? onLine(line) : true;
+        });
+    }
+
+  private:
+    std::string path_;
+};
+
+}  // namespace skyloom::testing
