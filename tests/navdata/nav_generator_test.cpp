@@ -3,9 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <iterator>
+#include <algorithm>
 #include <regex>
-#include <sstream>
 
 #include "nav_generator.h"
 
@@ -17,11 +16,13 @@ int CheckLines(const std::string& text, const std::string& layout) {
     std::regex pattern(layout);
     int lines = 0;
     for (std::size_t start = 0, end; start < text.size(); start = end + 2, ++lines) {
-        end = text.find("\r\n", start);
-        EXPECT_NE(end, std::string::npos) << "last line without CR LF";
-        std::string line = text.substr(start, end - start);
-        EXPECT_TRUE(std::regex_match(line, pattern) && line.find('\n') == std::string::npos)
-            << line;
+        end = text.find("\r\n", start);  // "." and the classes below match no CR or LF
+        if (end == std::string::npos) {
+            ADD_FAILURE() << "last line without CR LF";
+            break;
+        }
+        EXPECT_TRUE(std::regex_match(text.substr(start, end - start), pattern))
+            << text.substr(start, end - start);
     }
     return lines;
 }
@@ -42,10 +43,7 @@ TEST(NavGenerator, SameSeedSameBytesAndTheFileLayouts) {
         CheckLines(a.airways, R"([A-Z]{1,2}\d{1,3} \d{3} [A-Z]{2,5} )" + number + " " + number),
         3000);
     EXPECT_EQ(CheckLines(a.ident, R"(\[Ident\]|CYCLE=\d{4}|VALIDITY=.+)"), 3);
-    std::istringstream words(a.routes.at(0));
-    EXPECT_EQ(std::distance(std::istream_iterator<std::string>(words),
-                            std::istream_iterator<std::string>()),
-              40);
+    EXPECT_EQ(std::count(a.routes.at(0).begin(), a.routes.at(0).end(), ' '), 39);  // 40 elements
 }
 
 }  // namespace
