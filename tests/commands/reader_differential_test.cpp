@@ -6,6 +6,7 @@
 
 #include "commands/calculate.h"
 #include "formats/saved_flight.h"
+#include "nav_generator.h"
 #include "navdata/nav_file.h"
 #include "support/literal_nav_lines.h"
 #include "support/test_paths.h"
@@ -88,6 +89,18 @@ TEST(ReaderDifferential, TheSampleDatabase) {
                               "EBBR HEVRO UP6 DINAN KOPAS METZO UP6 BASLO LSZH",
                               "LSZH RIKON UZ29 KEMOT UT180 LANZO UN850 VEXIT LOWW"}) {
         expectSameThroughBothReaders(folder, route);
+    }
+}
+
+// Routes across a generated database with airways of up to 80 points, points
+// on several airways, identifiers at several places and tails of others.
+TEST(ReaderDifferential, GeneratedRoutes) {
+    testing::TempFolder folder;
+    const navgen::GeneratedNavDatabase database =
+        navgen::GenerateNavDatabase(7, navgen::NavScale::Small, 6);
+    ASSERT_TRUE(navgen::WriteNavDatabase(database, folder.path()));
+    for (const std::string& route : database.routes) {
+        expectSameThroughBothReaders(folder.path() + kPathSeparator, route);
     }
 }
 
