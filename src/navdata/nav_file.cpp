@@ -50,10 +50,8 @@ void NavFile::forget() {
     bytes_.clear();
     bytes_.shrink_to_fit();
     lineStarts_.clear();
-    byFirstWord_.clear();
-    byInnerWord_.clear();
-    firstWordLines_.clear();
-    innerWordLines_.clear();
+    byFirstWord_ = WordIndex();
+    byInnerWord_ = WordIndex();
 }
 
 bool NavFile::refresh() {
@@ -127,57 +125,25 @@ bool NavFile::scan(const std::function<bool(std::string_view)>& matches,
     return true;
 }
 
-// Two passes over the words: the first counts each word's lines, the second
-// files the line numbers into one array per index, word after word.
 void NavFile::buildIndexes() {
     const auto lines = static_cast<std::uint32_t>(lineCount());
-    for (const bool filing : {false, true}) {
-        for (std::uint32_t number = 0; number < lines; ++number) {
-            forEachWord(line(number), [&](std::string_view word, bool inner) {
-                WordIndex& index = inner ? byInnerWord_ : byFirstWord_;
-                Postings& postings = index[word];
-                if (postings.last == number) {
-                    return;  // a word twice in one line lists the line once
-                }
-                postings.last = number;
-                if (filing) {
-                    (inner ? innerWordLines_ : firstWordLines_)[postings.first + postings.count] =
-                        number;
-                }
-                ++postings.count;
-            });
-        }
-        if (filing) {
-            break;
-        }
-        for (auto* index : {&byFirstWord_, &byInnerWord_}) {
-            std::uint32_t next = 0;
-            for (auto& [word, postings] : *index) {
-                postings.first = next;
-                next += postings.count;
-                postings.count = 0;
-                postings.last = UINT32_MAX;
-            }
-            (index == &byFirstWord_ ? firstWordLines_ : innerWordLines_).resize(next);
-        }
+    byFirstWord_ = WordIndex(bytes_);
+    byInnerWord_ = WordIndex(bytes_);
+    for (std::uint32_t number = 0; number < lines; ++number) {
+        forEachWord(line(number), [&](std::string_view word, bool inner) {
+            (inner ? byInnerWord_ : byFirstWord_).add(word, number);
+        });
     }
     indexed_ = true;
 }
 
-bool NavFile::visit(const WordIndex& index, const std::vector<std::uint32_t>& lines,
-                    const std::string& word,
+bool NavFile::visit(const WordIndex& index, const std::string& word,
                     const std::function<bool(const std::string&)>& onLine) {
-    const auto hit = index.find(word);
-    if (hit == index.end()) {
-        return true;
-    }
-    std::string text;
-    for (std::uint32_t k = 0; k < hit->second.count; ++k) {
-        text.assign(line(lines[hit->second.first + k]));
-        if (!onLine(text)) {
-            break;
-        }
-    }
+    std::string text;  // one per call: a callback may look up this file again
+    index.forEachLine(word, [&](std::uint32_t number) {
+        text.assign(line(number));
+        return onLine(text);
+    });
     return true;
 }
 
@@ -194,7 +160,7 @@ bool NavFile::forEachLineStartingWith(const std::string& word,
     if (!indexed_) {
         buildIndexes();
     }
-    return visit(byFirstWord_, firstWordLines_, word, onLine);
+    return visit(byFirstWord_, word, onLine);
 }
 
 bool NavFile::forEachLineHolding(const std::string& word,
@@ -210,7 +176,7 @@ bool NavFile::forEachLineHolding(const std::string& word,
     if (!indexed_) {
         buildIndexes();
     }
-    return visit(byInnerWord_, innerWordLines_, word, onLine);
+    return visit(byInnerWord_, word, onLine);
 }
 
 }  // namespace skyloom

@@ -1,8 +1,8 @@
 #pragma once
 // One navigation file, read whole into one buffer on first use and read again
 // only when it changes on disk (size or time). Its lines are offsets into the
-// buffer, and two word indexes, built in one go on the first lookup that needs
-// them, lead from a word to the lines it starts or stands in between blanks.
+// buffer, and two word indexes, built in one pass on the first lookup that
+// needs them, lead from a word to the lines it starts or stands in between blanks.
 // So the many lookups of a calculation, and the calculations after it, do not
 // scan the file again.
 
@@ -10,10 +10,10 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "navdata/nav_lines.h"
+#include "navdata/word_index.h"
 
 namespace skyloom {
 
@@ -30,22 +30,13 @@ class NavFile : public NavLines {
                             const std::function<bool(const std::string&)>& onLine) override;
 
   private:
-    // The lines of one word: lineNumbers_[first .. first + count).
-    struct Postings {
-        std::uint32_t first = 0;
-        std::uint32_t count = 0;
-        std::uint32_t last = UINT32_MAX;  // while counting: the last line counted
-    };
-    // Keys point into bytes_, which stays unchanged while the index lives.
-    using WordIndex = std::unordered_map<std::string_view, Postings>;
-
     bool refresh();
     void forget();
     std::size_t lineCount() const { return lineStarts_.empty() ? 0 : lineStarts_.size() - 1; }
     std::string_view line(std::size_t number) const;
     void buildIndexes();
-    bool visit(const WordIndex& index, const std::vector<std::uint32_t>& lines,
-               const std::string& word, const std::function<bool(const std::string&)>& onLine);
+    bool visit(const WordIndex& index, const std::string& word,
+               const std::function<bool(const std::string&)>& onLine);
     bool scan(const std::function<bool(std::string_view)>& matches,
               const std::function<bool(const std::string&)>& onLine);
 
@@ -56,10 +47,8 @@ class NavFile : public NavLines {
     std::string bytes_;                      // the whole file
     std::vector<std::uint32_t> lineStarts_;  // where each line starts, then the end
     bool indexed_ = false;
-    WordIndex byFirstWord_;
-    WordIndex byInnerWord_;
-    std::vector<std::uint32_t> firstWordLines_;
-    std::vector<std::uint32_t> innerWordLines_;
+    WordIndex byFirstWord_;  // the word a line begins with, up to its first blank
+    WordIndex byInnerWord_;  // the words with a blank on both sides
 };
 
 }  // namespace skyloom
