@@ -1,5 +1,7 @@
 #include "navdata/nav_database.h"
 
+#include <algorithm>
+
 #include "geo/coordinates.h"
 #include "io/text_util.h"
 #include "navdata/nav_file.h"
@@ -7,6 +9,20 @@
 namespace skyloom {
 
 namespace {
+
+// The first four characters of the line once every "-" has a blank put before
+// it, without rewriting the whole line.
+std::string spacedStart(const std::string& line) {
+    std::string start;
+    for (std::size_t i = 0; i < line.size() && start.size() < 4; ++i) {
+        if (line[i] == '-') {
+            start += ' ';
+        }
+        start += line[i];
+    }
+    start.resize(std::min<std::size_t>(start.size(), 4));
+    return start;
+}
 
 std::unique_ptr<NavLines> indexedFile(const std::string& path) {
     return std::make_unique<NavFile>(path);
@@ -41,9 +57,8 @@ std::string NavDatabase::FindAirportPosition(const std::string& code) {
     std::string matched;
     bool found = false;
     airports_->forEachLine([&](const std::string& line) {
-        std::string spaced = replaceAll(line, "-", " -");
-        if (leftOf(spaced, 4) == code) {
-            matched = spaced;
+        if (spacedStart(line) == code) {
+            matched = replaceAll(line, "-", " -");
             found = true;
             return false;
         }
