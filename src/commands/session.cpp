@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "navdata/nav_file.h"
+
 namespace skyloom {
 
 Session::Session(std::string programFolder, Prompts& userPrompts) : prompts(userPrompts) {
@@ -13,7 +15,9 @@ Session::~Session() = default;
 NavDatabase& Session::nav() {
     if (!nav_ || navFolder_ != settings.pathNavData) {
         navFolder_ = settings.pathNavData;
-        nav_ = std::make_unique<NavDatabase>(navFolder_);
+        // The indexes of the files are kept beside the program between runs.
+        nav_ = std::make_unique<NavDatabase>(navFolder_,
+                                             CachedNavFiles(settings.besideProgram("cache")));
     }
     return *nav_;
 }

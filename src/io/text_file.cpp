@@ -53,7 +53,7 @@ std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
     return lines;
 }
 
-WriteResult writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
+WriteResult writeWholeFile(const std::string& path, const std::string& bytes) {
     const std::filesystem::path target = toNativePath(path);
     std::filesystem::path temporary = target;
     temporary += ".skyloom-tmp";
@@ -62,9 +62,7 @@ WriteResult writeTextLines(const std::string& path, const std::vector<std::strin
         if (!out) {
             return {false, "The file '" + path + "' could not be created."};
         }
-        for (const std::string& line : lines) {
-            out << line << "\r\n";
-        }
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         if (!out) {
             out.close();
@@ -81,6 +79,15 @@ WriteResult writeTextLines(const std::string& path, const std::vector<std::strin
         return {false, "The file '" + path + "' could not be replaced."};
     }
     return {};
+}
+
+WriteResult writeTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) {
+        bytes += line;
+        bytes += "\r\n";
+    }
+    return writeWholeFile(path, bytes);
 }
 
 }  // namespace skyloom

@@ -27,6 +27,10 @@ struct WriteResult {
     std::string error;  // what went wrong, for a message to the user
 };
 
+// Writes the bytes first beside the target and then renames them over it, so
+// a failure leaves any older file untouched.
+WriteResult writeWholeFile(const std::string& path, const std::string& bytes);
+
 // Writes the lines, each followed by CR LF, first beside the target and then
 // renamed over it, so a failure leaves any older file untouched.
 WriteResult writeTextLines(const std::string& path, const std::vector<std::string>& lines);

@@ -1,5 +1,6 @@
 #include "navdata/nav_file.h"
 
+#include <cstring>
 #include <system_error>
 
 #include "io/file_system.h"
@@ -36,6 +37,21 @@ void forEachWord(std::string_view line, OnWord onWord) {
         }
         start = next + 1;
     }
+}
+
+// A sum of the cache's 8-byte words, rotated, that a damaged cache fails.
+std::uint64_t checksumOf(std::string_view bytes) {
+    std::uint64_t sum = 0;
+    std::size_t at = 0;
+    for (; at + 8 <= bytes.size(); at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + at, 8);
+        sum = ((sum << 5) | (sum >> 59)) ^ word;
+    }
+    for (; at < bytes.size(); ++at) {
+        sum = ((sum << 5) | (sum >> 59)) ^ static_cast<unsigned char>(bytes[at]);
+    }
+    return sum;
 }
 
 }  // namespace
@@ -126,15 +142,72 @@ bool NavFile::scan(const std::function<bool(std::string_view)>& matches,
 }
 
 void NavFile::buildIndexes() {
-    const auto lines = static_cast<std::uint32_t>(lineCount());
+    indexed_ = true;
     byFirstWord_ = WordIndex(bytes_);
     byInnerWord_ = WordIndex(bytes_);
+    if (loadCache()) {
+        return;
+    }
+    const auto lines = static_cast<std::uint32_t>(lineCount());
     for (std::uint32_t number = 0; number < lines; ++number) {
         forEachWord(line(number), [&](std::string_view word, bool inner) {
             (inner ? byInnerWord_ : byFirstWord_).add(word, number);
         });
     }
-    indexed_ = true;
+    saveCache();
+}
+
+// What a cache must begin with to belong to the file as it is now.
+std::string NavFile::cacheHeader() const {
+    std::string header = "skyloom navigation index 1\n";
+    const std::int64_t numbers[] = {
+        loadedSize_, static_cast<std::int64_t>(loadedTime_.time_since_epoch().count()),
+        static_cast<std::int64_t>(lineCount())};
+    header.append(reinterpret_cast<const char*>(numbers), sizeof numbers);
+    return header;
+}
+
+bool NavFile::loadCache() {
+    if (cacheFile_.empty()) {
+        return false;
+    }
+    const std::optional<std::string> cache = readWholeFile(cacheFile_, kCacheLimit);
+    const std::string header = cacheHeader();
+    if (!cache || cache->compare(0, header.size(), header) != 0 ||
+        cache->size() < header.size() + sizeof(std::uint64_t)) {
+        return false;
+    }
+    std::string_view payload(*cache);
+    payload.remove_prefix(header.size());
+    std::uint64_t stored = 0;
+    std::memcpy(&stored, payload.data() + payload.size() - sizeof stored, sizeof stored);
+    payload.remove_suffix(sizeof stored);
+    const auto lines = static_cast<std::uint32_t>(lineCount());
+    if (stored != checksumOf(payload) || !byFirstWord_.readFrom(payload, bytes_.size(), lines) ||
+        !byInnerWord_.readFrom(payload, bytes_.size(), lines) || !payload.empty()) {
+        byFirstWord_ = WordIndex(bytes_);
+        byInnerWord_ = WordIndex(bytes_);
+        return false;
+    }
+    return true;
+}
+
+// A cache that cannot be written costs only the time to build the index again.
+void NavFile::saveCache() const {
+    if (cacheFile_.empty()) {
+        return;
+    }
+    std::string payload;
+    byFirstWord_.appendTo(payload);
+    byInnerWord_.appendTo(payload);
+    const std::uint64_t checksum = checksumOf(payload);
+    std::string cache = cacheHeader() + payload;
+    cache.append(reinterpret_cast<const char*>(&checksum), sizeof checksum);
+    const std::size_t folderEnd = cacheFile_.find_last_of("/\\");
+    if (folderEnd != std::string::npos) {
+        createFolder(cacheFile_.substr(0, folderEnd));
+    }
+    writeWholeFile(cacheFile_, cache);
 }
 
 bool NavFile::visit(const WordIndex& index, const std::string& word,
@@ -177,6 +250,26 @@ bool NavFile::forEachLineHolding(const std::string& word,
         buildIndexes();
     }
     return visit(byInnerWord_, word, onLine);
+}
+
+NavLinesMaker CachedNavFiles(const std::string& cacheFolder) {
+    return [cacheFolder](const std::string& path) -> std::unique_ptr<NavLines> {
+        // The file's name, and a hash of its whole path so that two navigation
+        // folders keep apart.
+        std::uint64_t hash = 14695981039346656037ULL;
+        for (const char c : path) {
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+        }
+        char hex[17];
+        for (int i = 15; i >= 0; --i, hash >>= 4) {
+            hex[i] = "0123456789abcdef"[hash & 15];
+        }
+        hex[16] = '\0';
+        const std::size_t name = path.find_last_of("/\\");
+        const std::string file = name == std::string::npos ? path : path.substr(name + 1);
+        return std::make_unique<NavFile>(
+            path, cacheFolder + kPathSeparator + file + "-" + hex + ".index");
+    };
 }
 
 }  // namespace skyloom

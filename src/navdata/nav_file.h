@@ -19,7 +19,11 @@ namespace skyloom {
 
 class NavFile : public NavLines {
   public:
-    explicit NavFile(std::string path) : path_(std::move(path)) {}
+    // With a `cacheFile`, the word indexes are kept there between runs of the
+    // program and taken from it while it belongs to the file as it is now
+    // (its size and time); a missing, stale or damaged cache is built anew.
+    explicit NavFile(std::string path, std::string cacheFile = {})
+        : path_(std::move(path)), cacheFile_(std::move(cacheFile)) {}
 
     const std::string& path() const override { return path_; }
     bool exists() const override;
@@ -35,12 +39,16 @@ class NavFile : public NavLines {
     std::size_t lineCount() const { return lineStarts_.empty() ? 0 : lineStarts_.size() - 1; }
     std::string_view line(std::size_t number) const;
     void buildIndexes();
+    std::string cacheHeader() const;
+    bool loadCache();
+    void saveCache() const;
     bool visit(const WordIndex& index, const std::string& word,
                const std::function<bool(const std::string&)>& onLine);
     bool scan(const std::function<bool(std::string_view)>& matches,
               const std::function<bool(const std::string&)>& onLine);
 
     std::string path_;
+    std::string cacheFile_;
     bool loaded_ = false;
     long long loadedSize_ = -1;
     std::filesystem::file_time_type loadedTime_{};
@@ -50,5 +58,8 @@ class NavFile : public NavLines {
     WordIndex byFirstWord_;  // the word a line begins with, up to its first blank
     WordIndex byInnerWord_;  // the words with a blank on both sides
 };
+
+// Readers that keep their indexes in `cacheFolder`, one cache per file path.
+NavLinesMaker CachedNavFiles(const std::string& cacheFolder);
 
 }  // namespace skyloom

@@ -1,5 +1,7 @@
 #include "navdata/word_index.h"
 
+#include <cstring>
+
 namespace skyloom {
 
 namespace {
@@ -101,6 +103,63 @@ void WordIndex::appendLine(Slot& slot, std::uint32_t line) {
         lines_[slot.tail].next = entry;
     }
     slot.tail = entry;
+}
+
+namespace {
+
+template <class T>
+void appendRaw(std::string& out, const std::vector<T>& values) {
+    const std::uint64_t count = values.size();
+    out.append(reinterpret_cast<const char*>(&count), sizeof count);
+    out.append(reinterpret_cast<const char*>(values.data()), values.size() * sizeof(T));
+}
+
+template <class T>
+bool readRaw(std::string_view& in, std::vector<T>& values) {
+    std::uint64_t count = 0;
+    if (in.size() < sizeof count) {
+        return false;
+    }
+    std::memcpy(&count, in.data(), sizeof count);
+    in.remove_prefix(sizeof count);
+    if (count > in.size() / sizeof(T)) {
+        return false;
+    }
+    values.resize(static_cast<std::size_t>(count));
+    std::memcpy(values.data(), in.data(), values.size() * sizeof(T));
+    in.remove_prefix(values.size() * sizeof(T));
+    return true;
+}
+
+}  // namespace
+
+void WordIndex::appendTo(std::string& out) const {
+    appendRaw(out, slots_);
+    appendRaw(out, lines_);
+}
+
+bool WordIndex::readFrom(std::string_view& in, std::size_t textSize, std::uint32_t lineCount) {
+    clear();
+    bool fits = readRaw(in, slots_) && readRaw(in, lines_) &&
+                (slots_.empty() || (slots_.size() & (slots_.size() - 1)) == 0);
+    const auto entries = static_cast<std::uint32_t>(lines_.size());
+    for (std::size_t i = 0; fits && i < lines_.size(); ++i) {
+        fits = lines_[i].line < lineCount &&
+               (lines_[i].next == kNone || (lines_[i].next > i && lines_[i].next < entries));
+    }
+    for (const Slot& slot : slots_) {
+        if (!fits || slot.head == kNone) {
+            continue;
+        }
+        ++used_;
+        fits = slot.head < entries && slot.tail < entries &&
+               static_cast<std::size_t>(slot.offset) + slot.length <= textSize;
+    }
+    fits = fits && 2 * used_ <= slots_.size();  // room for a miss to end on an empty slot
+    if (!fits) {
+        clear();
+    }
+    return fits;
 }
 
 }  // namespace skyloom

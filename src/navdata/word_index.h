@@ -6,6 +6,7 @@
 // of a full navigation file.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,6 +20,13 @@ class WordIndex {
     void clear();
     // Adds `line` to the word's lines unless it is already the word's last one.
     void add(std::string_view word, std::uint32_t line);
+
+    // The index as bytes for a cache file of this machine, and back. Reading
+    // checks that every word lies in a text of `textSize` bytes, every line
+    // number is below `lineCount` and every chain runs forward; false, and an
+    // empty index, when anything does not fit.
+    void appendTo(std::string& out) const;
+    bool readFrom(std::string_view& in, std::size_t textSize, std::uint32_t lineCount);
 
     // Calls `onLine` with the word's lines in the order they were added until
     // it returns false.

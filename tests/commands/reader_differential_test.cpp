@@ -140,5 +140,37 @@ TEST(ReaderDifferential, LinesOfEveryShape) {
     }
 }
 
+// The indexes kept in a cache between runs give the same lines as the file;
+// a damaged cache, or one of an older file, is built anew.
+TEST(ReaderDifferential, IndexesFromTheCache) {
+    testing::TempFolder folder;
+    const std::string path = folder.file("wpNavRTE.txt");
+    const std::string cache = folder.file("cache") + kPathSeparator + "rte.index";
+    const std::vector<std::string> words = {"UL610", "DO", "KOBLI", "UM601"};
+    testing::writeBytes(path,
+                        "UL610 001 DO 50.1 8.1\r\nUL610 002 KOBLI 50.2 8\r\n"
+                        "UM601 001 KOBLI 50.2 8\r\nUM601 002 DO 4 5\r\n");
+    testing::LiteralNavLines literal(path);
+    const auto expected = lookups(literal, words);
+    const auto viaFreshReader = [&] {
+        NavFile reader(path, cache);
+        return lookups(reader, words);
+    };
+    EXPECT_EQ(viaFreshReader(), expected);  // builds the index and keeps it
+    const std::string kept = testing::readBytes(cache);
+    ASSERT_FALSE(kept.empty());
+    EXPECT_EQ(viaFreshReader(), expected);  // from the cache
+    for (std::size_t at = 0; at < kept.size(); ++at) {  // every byte of it
+        std::string damaged = kept;
+        damaged[at] = static_cast<char>(damaged[at] ^ 0x5A);
+        testing::writeBytes(cache, damaged);
+        EXPECT_EQ(viaFreshReader(), expected) << "damaged at " << at;
+    }
+    testing::writeBytes(cache, kept.substr(0, kept.size() / 3));
+    EXPECT_EQ(viaFreshReader(), expected);
+    testing::writeBytes(path, "UM601 001 DO 1 2\r\nUL610 001 KOBLI 3 4\r\n");
+    EXPECT_EQ(viaFreshReader(), lookups(literal, words));  // the file changed
+}
+
 }  // namespace
 }  // namespace skyloom

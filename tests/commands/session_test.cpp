@@ -13,7 +13,8 @@ namespace {
 TEST(Session, OpensTheNavigationDatabaseAgainWhenItsFolderChanges) {
     testing::ScriptedPrompts prompts;
     testing::TempFolder empty;
-    Session session("program", prompts);
+    testing::TempFolder program;
+    Session session(program.path(), prompts);
     session.settings.pathNavData = empty.path() + kPathSeparator;
     NavDatabase* first = &session.nav();
     EXPECT_FALSE(first->IsAirway("UN872"));
