@@ -159,7 +159,7 @@ TEST(ReaderDifferential, IndexesFromTheCache) {
     EXPECT_EQ(viaFreshReader(), expected);  // builds the index and keeps it
     const std::string kept = testing::readBytes(cache);
     ASSERT_FALSE(kept.empty());
-    EXPECT_EQ(viaFreshReader(), expected);  // from the cache
+    EXPECT_EQ(viaFreshReader(), expected);              // from the cache
     for (std::size_t at = 0; at < kept.size(); ++at) {  // every byte of it
         std::string damaged = kept;
         damaged[at] = static_cast<char>(damaged[at] ^ 0x5A);
