@@ -1,6 +1,6 @@
 #include "navdata/nav_file.h"
 
-#include <cstring>
+#include <fstream>
 #include <system_error>
 
 #include "io/file_system.h"
@@ -37,21 +37,6 @@ void forEachWord(std::string_view line, OnWord onWord) {
         }
         start = next + 1;
     }
-}
-
-// A sum of the cache's 8-byte words, rotated, that a damaged cache fails.
-std::uint64_t checksumOf(std::string_view bytes) {
-    std::uint64_t sum = 0;
-    std::size_t at = 0;
-    for (; at + 8 <= bytes.size(); at += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, bytes.data() + at, 8);
-        sum = ((sum << 5) | (sum >> 59)) ^ word;
-    }
-    for (; at < bytes.size(); ++at) {
-        sum = ((sum << 5) | (sum >> 59)) ^ static_cast<unsigned char>(bytes[at]);
-    }
-    return sum;
 }
 
 }  // namespace
@@ -171,25 +156,29 @@ bool NavFile::loadCache() {
     if (cacheFile_.empty()) {
         return false;
     }
-    const std::optional<std::string> cache = readWholeFile(cacheFile_, kCacheLimit);
+    // Read piece by piece straight into the tables, so the cache is never
+    // held twice.
+    const long long size = fileSize(cacheFile_);
+    std::ifstream in(toNativePath(cacheFile_), std::ios::binary);
     const std::string header = cacheHeader();
-    if (!cache || cache->compare(0, header.size(), header) != 0 ||
-        cache->size() < header.size() + sizeof(std::uint64_t)) {
+    std::string found(header.size(), '\0');
+    if (size < 0 || !in || !in.read(found.data(), static_cast<std::streamsize>(found.size())) ||
+        found != header) {
         return false;
     }
-    std::string_view payload(*cache);
-    payload.remove_prefix(header.size());
+    std::uint64_t left = static_cast<std::uint64_t>(size) - header.size();
+    std::uint64_t checksum = 0;
     std::uint64_t stored = 0;
-    std::memcpy(&stored, payload.data() + payload.size() - sizeof stored, sizeof stored);
-    payload.remove_suffix(sizeof stored);
     const auto lines = static_cast<std::uint32_t>(lineCount());
-    if (stored != checksumOf(payload) || !byFirstWord_.readFrom(payload, bytes_.size(), lines) ||
-        !byInnerWord_.readFrom(payload, bytes_.size(), lines) || !payload.empty()) {
+    const bool read =
+        byFirstWord_.readFrom(in, left, checksum, bytes_.size(), lines) &&
+        byInnerWord_.readFrom(in, left, checksum, bytes_.size(), lines) && left == sizeof stored &&
+        in.read(reinterpret_cast<char*>(&stored), sizeof stored) && stored == checksum;
+    if (!read) {
         byFirstWord_ = WordIndex(bytes_);
         byInnerWord_ = WordIndex(bytes_);
-        return false;
     }
-    return true;
+    return read;
 }
 
 // A cache that cannot be written costs only the time to build the index again.
@@ -200,7 +189,7 @@ void NavFile::saveCache() const {
     std::string payload;
     byFirstWord_.appendTo(payload);
     byInnerWord_.appendTo(payload);
-    const std::uint64_t checksum = checksumOf(payload);
+    const std::uint64_t checksum = WordIndex::mix(0, payload.data(), payload.size());
     std::string cache = cacheHeader() + payload;
     cache.append(reinterpret_cast<const char*>(&checksum), sizeof checksum);
     const std::size_t folderEnd = cacheFile_.find_last_of("/\\");

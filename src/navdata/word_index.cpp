@@ -83,7 +83,7 @@ void WordIndex::add(std::string_view word, std::uint32_t line) {
         appendLine(slots_[last_], line);
         return;
     }
-    if (2 * (used_ + 1) > slots_.size()) {
+    if (4 * (used_ + 1) > 3 * slots_.size()) {
         grow();
     }
     Slot& slot = slotFor(word, hashOf(word));
@@ -115,32 +115,47 @@ void appendRaw(std::string& out, const std::vector<T>& values) {
 }
 
 template <class T>
-bool readRaw(std::string_view& in, std::vector<T>& values) {
+bool readRaw(std::istream& in, std::uint64_t& left, std::uint64_t& checksum,
+             std::vector<T>& values) {
     std::uint64_t count = 0;
-    if (in.size() < sizeof count) {
+    if (left < sizeof count || !in.read(reinterpret_cast<char*>(&count), sizeof count)) {
         return false;
     }
-    std::memcpy(&count, in.data(), sizeof count);
-    in.remove_prefix(sizeof count);
-    if (count > in.size() / sizeof(T)) {
+    left -= sizeof count;
+    checksum = WordIndex::mix(checksum, reinterpret_cast<const char*>(&count), sizeof count);
+    if (count > left / sizeof(T)) {
         return false;
     }
     values.resize(static_cast<std::size_t>(count));
-    std::memcpy(values.data(), in.data(), values.size() * sizeof(T));
-    in.remove_prefix(values.size() * sizeof(T));
+    const std::size_t bytes = values.size() * sizeof(T);
+    if (!in.read(reinterpret_cast<char*>(values.data()), static_cast<std::streamsize>(bytes))) {
+        return false;
+    }
+    left -= bytes;
+    checksum = WordIndex::mix(checksum, reinterpret_cast<const char*>(values.data()), bytes);
     return true;
 }
 
 }  // namespace
+
+std::uint64_t WordIndex::mix(std::uint64_t checksum, const char* bytes, std::size_t count) {
+    for (std::size_t at = 0; at + 8 <= count; at += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes + at, 8);
+        checksum = ((checksum << 5) | (checksum >> 59)) ^ word;
+    }
+    return checksum;
+}
 
 void WordIndex::appendTo(std::string& out) const {
     appendRaw(out, slots_);
     appendRaw(out, lines_);
 }
 
-bool WordIndex::readFrom(std::string_view& in, std::size_t textSize, std::uint32_t lineCount) {
+bool WordIndex::readFrom(std::istream& in, std::uint64_t& left, std::uint64_t& checksum,
+                         std::size_t textSize, std::uint32_t lineCount) {
     clear();
-    bool fits = readRaw(in, slots_) && readRaw(in, lines_) &&
+    bool fits = readRaw(in, left, checksum, slots_) && readRaw(in, left, checksum, lines_) &&
                 (slots_.empty() || (slots_.size() & (slots_.size() - 1)) == 0);
     const auto entries = static_cast<std::uint32_t>(lines_.size());
     for (std::size_t i = 0; fits && i < lines_.size(); ++i) {
@@ -155,7 +170,7 @@ bool WordIndex::readFrom(std::string_view& in, std::size_t textSize, std::uint32
         fits = slot.head < entries && slot.tail < entries &&
                static_cast<std::size_t>(slot.offset) + slot.length <= textSize;
     }
-    fits = fits && 2 * used_ <= slots_.size();  // room for a miss to end on an empty slot
+    fits = fits && 4 * used_ <= 3 * slots_.size();  // room for a miss to end on an empty slot
     if (!fits) {
         clear();
     }

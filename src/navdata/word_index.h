@@ -6,6 +6,7 @@
 // of a full navigation file.
 
 #include <cstdint>
+#include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,8 +26,15 @@ class WordIndex {
     // checks that every word lies in a text of `textSize` bytes, every line
     // number is below `lineCount` and every chain runs forward; false, and an
     // empty index, when anything does not fit.
+    // The bytes are read straight into the tables; `left` counts the bytes the
+    // stream still holds, and `checksum` takes in every byte read.
     void appendTo(std::string& out) const;
-    bool readFrom(std::string_view& in, std::size_t textSize, std::uint32_t lineCount);
+    bool readFrom(std::istream& in, std::uint64_t& left, std::uint64_t& checksum,
+                  std::size_t textSize, std::uint32_t lineCount);
+
+    // A checksum of bytes whose count is a multiple of 8, taken piece by
+    // piece: the pieces give the sum of the whole.
+    static std::uint64_t mix(std::uint64_t checksum, const char* bytes, std::size_t count);
 
     // Calls `onLine` with the word's lines in the order they were added until
     // it returns false.
