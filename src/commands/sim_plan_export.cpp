@@ -96,15 +96,17 @@ std::optional<SimPlan> CurrentSimPlan(const CommandContext& context) {
     return SimPlanFromLists(data, cycle);
 }
 
-ExportResult ExportSimPlanTo(CommandContext& context, const SimPlanFormat& format,
-                             const std::string& path) {
-    const std::optional<SimPlan> plan = CurrentSimPlan(context);
-    if (!plan) {
-        context.prompts.message({"You must calculate a flight first!", MessageButtons::Ok,
-                                 MessageIcon::Information, ""});
-        return {ExportStatus::Refused, ""};
-    }
-    const WriteResult written = writeTextLines(path, format.write(*plan));
+namespace {
+
+ExportResult refuse(CommandContext& context) {
+    context.prompts.message(
+        {"You must calculate a flight first!", MessageButtons::Ok, MessageIcon::Information, ""});
+    return {ExportStatus::Refused, ""};
+}
+
+ExportResult write(CommandContext& context, const SimPlanFormat& format, const SimPlan& plan,
+                   const std::string& path) {
+    const WriteResult written = writeTextLines(path, format.write(plan));
     if (!written.ok) {
         context.prompts.message({"The " + std::string(format.name) +
                                      " flight plan could not be saved to " + path + "." + kCrLf +
@@ -115,30 +117,50 @@ ExportResult ExportSimPlanTo(CommandContext& context, const SimPlanFormat& forma
     return {ExportStatus::Written, path};
 }
 
-ExportResult ExportSimPlan(CommandContext& context, const SimPlanFormat& format) {
-    if (!CurrentSimPlan(context)) {
-        return ExportSimPlanTo(context, format, "");  // says why there is nothing to export
-    }
+// The save dialog, in the folder this format was last saved to (first the
+// flights folder); it remembers the folder of the file chosen.
+std::optional<std::string> chooseFile(CommandContext& context, const SimPlanFormat& format) {
     std::string& folder = context.settings.exportFolders[format.extension];
     const std::string flights = FlightsFolder(context.settings);
     if (folder.empty() && !folderExists(flights)) {
         createFolder(flights);  // as "save" does; a failure shows when the file is written
     }
+    const std::string route = trimBlanks(context.data.route);
     FileDialog dialog;
     dialog.filter = format.fileFilter;
     dialog.initialFolder = folder.empty() ? flights + kPathSeparator : folder;
-    dialog.proposedName = trimBlanks(leftOf(trimBlanks(context.data.route), 4)) + "-" +
-                          trimBlanks(rightOf(trimBlanks(context.data.route), 4)) + format.extension;
+    dialog.proposedName =
+        trimBlanks(leftOf(route, 4)) + "-" + trimBlanks(rightOf(route, 4)) + format.extension;
     dialog.warnOnOverwrite = true;
     std::optional<std::string> chosen = context.prompts.saveFile(dialog);
     if (!chosen || chosen->empty()) {
-        return {ExportStatus::Cancelled, ""};
+        return std::nullopt;
     }
     const std::size_t separator = chosen->find_last_of("/\\");
     if (separator != std::string::npos) {
         folder = chosen->substr(0, separator + 1);
     }
-    return ExportSimPlanTo(context, format, *chosen);
+    return chosen;
+}
+
+}  // namespace
+
+ExportResult ExportSimPlanTo(CommandContext& context, const SimPlanFormat& format,
+                             const std::string& path) {
+    const std::optional<SimPlan> plan = CurrentSimPlan(context);
+    return plan ? write(context, format, *plan, path) : refuse(context);
+}
+
+ExportResult ExportSimPlan(CommandContext& context, const SimPlanFormat& format) {
+    const std::optional<SimPlan> plan = CurrentSimPlan(context);
+    if (!plan) {
+        return refuse(context);
+    }
+    const std::optional<std::string> chosen = chooseFile(context, format);
+    if (!chosen) {
+        return {ExportStatus::Cancelled, ""};
+    }
+    return write(context, format, *plan, *chosen);
 }
 
 }  // namespace skyloom
