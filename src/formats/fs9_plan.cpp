@@ -1,5 +1,6 @@
 #include "formats/fs9_plan.h"
 
+#include "formats/sim_plan.h"
 #include "geo/coordinates.h"
 
 namespace skyloom {
@@ -8,17 +9,17 @@ namespace {
 
 // The type letter by the identifier's length: "N, ", "V, ", "I, " or nothing.
 std::string planWaypointType(const std::string& identifier) {
-    switch (identifier.size()) {
-        case 2:
+    switch (PointKindByLength(identifier)) {
+        case SimPointKind::Ndb:
             return "N, ";
-        case 3:
+        case SimPointKind::Vor:
             return "V, ";
-        case 4:
-        case 5:
+        case SimPointKind::Fix:
             return "I, ";
-        default:
+        case SimPointKind::LatLon:
             return "";
     }
+    return "";
 }
 
 std::string airportCoordinates(const ResolvedAirport& airport) {

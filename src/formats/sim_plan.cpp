@@ -22,6 +22,10 @@ SimPointKind SimPointKindOf(const std::string& identifier) {
     if (identifier.size() >= 2 && isDigit(identifier[0]) && isDigit(identifier[1])) {
         return SimPointKind::LatLon;
     }
+    return PointKindByLength(identifier);
+}
+
+SimPointKind PointKindByLength(const std::string& identifier) {
     switch (identifier.size()) {
         case 2:
             return SimPointKind::Ndb;

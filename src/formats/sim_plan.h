@@ -39,6 +39,8 @@ struct SimPlan {
 // position on the ocean tracks), a point known only by its position.
 enum class SimPointKind { Ndb, Vor, Fix, LatLon };
 SimPointKind SimPointKindOf(const std::string& identifier);
+// The FS9 plan's rule alone, by the length only.
+SimPointKind PointKindByLength(const std::string& identifier);
 
 // The plan of a calculated flight. A point is reached by an airway when it
 // was walked on it, or when it ends the airway written before it in the route.

@@ -245,10 +245,7 @@ NavLinesMaker CachedNavFiles(const std::string& cacheFolder) {
     return [cacheFolder](const std::string& path) -> std::unique_ptr<NavLines> {
         // The file's name, and a hash of its whole path so that two navigation
         // folders keep apart.
-        std::uint64_t hash = 14695981039346656037ULL;
-        for (const char c : path) {
-            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
-        }
+        std::uint64_t hash = WordIndex::hashOf(path);
         char hex[17];
         for (int i = 15; i >= 0; --i, hash >>= 4) {
             hex[i] = "0123456789abcdef"[hash & 15];

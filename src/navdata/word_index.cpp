@@ -4,18 +4,13 @@
 
 namespace skyloom {
 
-namespace {
-
-// FNV-1a: simple, and quick on the short words of the navigation files.
-std::uint64_t hashOf(std::string_view word) {
+std::uint64_t WordIndex::hashOf(std::string_view text) {
     std::uint64_t hash = 14695981039346656037ULL;
-    for (const char c : word) {
+    for (const char c : text) {
         hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
     }
     return hash;
 }
-
-}  // namespace
 
 void WordIndex::clear() {
     last_ = kNone;

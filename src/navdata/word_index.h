@@ -32,6 +32,9 @@ class WordIndex {
     bool readFrom(std::istream& in, std::uint64_t& left, std::uint64_t& checksum,
                   std::size_t textSize, std::uint32_t lineCount);
 
+    // FNV-1a: simple, and quick on the short words of the navigation files.
+    static std::uint64_t hashOf(std::string_view text);
+
     // A checksum of bytes whose count is a multiple of 8, taken piece by
     // piece: the pieces give the sum of the whole.
     static std::uint64_t mix(std::uint64_t checksum, const char* bytes, std::size_t count);
