@@ -1,8 +1,7 @@
 // The X-Plane and MSFS plans: a golden route written by hand in both formats,
 // the same files after the flight is saved and loaded again; the grammar every
-// written file keeps; positions and point kinds. (The window test writes both
-// plans under a locale with decimal commas and compares them with
-// skyloom-cli's.)
+// written file keeps; the rounding of positions. (The window test writes both
+// plans under a locale with decimal commas and compares them with skyloom-cli's.)
 
 #include <gtest/gtest.h>
 
@@ -147,18 +146,6 @@ TEST(SimPlanGrammar, PositionsRoundOnceAndChooseTheHemisphereAfterwards) {
     };
     for (const auto& [latitude, longitude, altitude, text] : rows) {
         EXPECT_EQ(MsfsPosition(latitude, longitude, altitude), text) << text;
-    }
-}
-
-TEST(SimPlanGrammar, TheKindOfAPointComesFromItsIdentifier) {
-    const std::pair<const char*, SimPointKind> rows[] = {
-        {"DO", SimPointKind::Ndb},       {"TAU", SimPointKind::Vor},
-        {"LOGA", SimPointKind::Fix},     {"GIBSA", SimPointKind::Fix},
-        {"5320N", SimPointKind::LatLon}, {"ABCDEF", SimPointKind::LatLon},
-        {"D", SimPointKind::LatLon},
-    };
-    for (const auto& [identifier, kind] : rows) {
-        EXPECT_EQ(SimPointKindOf(identifier), kind) << identifier;
     }
 }
 
