@@ -1,0 +1,236 @@
+#include "finder/airway_network.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "geo/great_circle.h"
+#include "io/text_util.h"
+
+namespace skyloom {
+
+namespace {
+
+// Nautical miles per degree of arc, as the program's distance formula counts.
+constexpr double kNmPerDegree = 60.0 * 1.1515 * 0.8684;
+
+// Sequence numbers, coordinates: words that no identifier looks like.
+bool numberLike(std::string_view word) {
+    return !word.empty() && word.find_first_not_of("0123456789+-.,") == std::string_view::npos;
+}
+
+std::vector<std::string_view> fieldsOf(std::string_view text) {
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t blank = text.find(' ', start);
+        fields.push_back(
+            text.substr(start, blank == std::string_view::npos ? blank : blank - start));
+        if (blank == std::string_view::npos) {
+            return fields;
+        }
+        start = blank + 1;
+    }
+}
+
+long sequenceOf(std::string_view field) {
+    long value = -1;
+    std::from_chars(field.data(), field.data() + field.size(), value);
+    return value;
+}
+
+int cellOf(double latitude, double longitude) {
+    const int row = std::clamp(static_cast<int>(std::floor(latitude + 90.0)), 0, kGridRows - 1);
+    int column = static_cast<int>(std::floor(longitude + 180.0)) % kGridColumns;
+    if (column < 0) {
+        column += kGridColumns;
+    }
+    return row * kGridColumns + column;
+}
+
+const std::vector<int> kNoLines;
+
+}  // namespace
+
+void SetUnitVector(NetworkPoint& point) {
+    const double lat = DegreesToRadians(point.latitude);
+    const double lon = DegreesToRadians(point.longitude);
+    point.unit[0] = std::cos(lat) * std::cos(lon);
+    point.unit[1] = std::cos(lat) * std::sin(lon);
+    point.unit[2] = std::sin(lat);
+}
+
+double NetworkDistance(const NetworkPoint& a, const NetworkPoint& b) {
+    return RadiansToDegrees(ArcCosine(Dot(a, b))) * 60.0 * 1.1515 * 0.8684;
+}
+
+double LeastDotWithin(double radiusNm) {
+    const double angle = DegreesToRadians(radiusNm / kNmPerDegree) * 1.001 + 1e-9;
+    return angle >= kPi ? -2.0 : std::cos(angle);
+}
+
+GridWindow gridWindow(double latitude, double longitude, double radiusNm) {
+    const double span = radiusNm / (kNmPerDegree * 0.98) + 0.01;
+    GridWindow window;
+    window.firstRow =
+        std::clamp(static_cast<int>(std::floor(latitude - span + 90.0)), 0, kGridRows - 1);
+    window.lastRow =
+        std::clamp(static_cast<int>(std::floor(latitude + span + 90.0)), 0, kGridRows - 1);
+    const double farthest = std::abs(latitude) + span;
+    const double across = farthest >= 89.0 ? 360.0 : span / std::cos(DegreesToRadians(farthest));
+    if (across >= 179.0) {
+        window.firstColumn = 0;
+        window.columns = kGridColumns;
+        return window;
+    }
+    const int first = static_cast<int>(std::floor(longitude - across + 180.0));
+    const int last = static_cast<int>(std::floor(longitude + across + 180.0));
+    window.firstColumn = ((first % kGridColumns) + kGridColumns) % kGridColumns;
+    window.columns = std::min(kGridColumns, last - first + 1);
+    return window;
+}
+
+AirwayNetwork::AirwayNetwork(NavDatabase& nav) {
+    std::string bytes;
+    nav.airways().forEachLine([&bytes](const std::string& text) {
+        bytes += text;
+        bytes += '\n';
+        return true;
+    });
+    read(std::move(bytes));
+}
+
+AirwayNetwork::AirwayNetwork(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& text : lines) {
+        bytes += text;
+        bytes += '\n';
+    }
+    read(std::move(bytes));
+}
+
+std::string_view AirwayNetwork::line(std::size_t number) const {
+    return std::string_view(bytes_).substr(lineStarts_[number],
+                                           lineStarts_[number + 1] - lineStarts_[number] - 1);
+}
+
+const std::vector<int>& AirwayNetwork::linesOfAirway(std::string_view name) const {
+    auto found = airwayLines_.find(name);
+    return found == airwayLines_.end() ? kNoLines : found->second;
+}
+
+std::vector<int> AirwayNetwork::linesHolding(std::string_view word) const {
+    if (!numberLike(word)) {
+        auto found = wordLines_.find(word);
+        return found == wordLines_.end() ? kNoLines : found->second;
+    }
+    // Numbers are not indexed: they stand on nearly every line.
+    std::vector<int> numbers;
+    const std::string needle = " " + std::string(word) + " ";
+    for (std::size_t k = 0; k < lineCount(); ++k) {
+        if (line(k).find(needle) != std::string_view::npos) {
+            numbers.push_back(static_cast<int>(k));
+        }
+    }
+    return numbers;
+}
+
+void AirwayNetwork::read(std::string bytes) {
+    bytes_ = std::move(bytes);
+    for (std::size_t start = 0; start < bytes_.size();) {
+        lineStarts_.push_back(static_cast<std::uint32_t>(start));
+        start = bytes_.find('\n', start) + 1;
+    }
+    lineStarts_.push_back(static_cast<std::uint32_t>(bytes_.size()));
+    linePoints_.assign(lineCount(), -1);
+    for (std::size_t k = 0; k < lineCount(); ++k) {
+        addLine(k, line(k));
+    }
+    finish();
+}
+
+void AirwayNetwork::addLine(std::size_t number, std::string_view text) {
+    const std::vector<std::string_view> fields = fieldsOf(text);
+    const int lineNumber = static_cast<int>(number);
+    airwayLines_[fields[0]].push_back(lineNumber);
+    for (std::size_t f = 1; f + 1 < fields.size(); ++f) {
+        if (!fields[f].empty() && !numberLike(fields[f])) {
+            std::vector<int>& lines = wordLines_[fields[f]];
+            if (lines.empty() || lines.back() != lineNumber) {
+                lines.push_back(lineNumber);
+            }
+        }
+    }
+    std::optional<double> lat, lon;
+    if (fields.size() >= 5) {
+        lat = parseNumber(fields[3]);
+        lon = parseNumber(fields[4]);
+    }
+    if (!lat || !lon) {
+        currentChain_ = -1;  // a damaged line ends the block
+        return;
+    }
+    const char* keyStart = fields[2].data();
+    const std::string_view key(
+        keyStart, static_cast<std::size_t>(fields[4].data() + fields[4].size() - keyStart));
+    auto [entry, added] = pointByKey_.try_emplace(key, static_cast<int>(points_.size()));
+    if (added) {
+        NetworkPoint point;
+        point.identifier = fields[2];
+        point.latitudeText = fields[3];
+        point.longitudeText = fields[4];
+        point.latitude = *lat;
+        point.longitude = *lon;
+        SetUnitVector(point);
+        points_.push_back(std::move(point));
+    }
+    linePoints_[number] = entry->second;
+    const long sequence = sequenceOf(fields[1]);
+    if (currentChain_ < 0 || fields[0] != lastAirway_ ||
+        (sequence >= 0 && lastSequence_ >= 0 && sequence <= lastSequence_)) {
+        currentChain_ = static_cast<int>(chains_.size());
+        chains_.push_back(AirwayChain{std::string(fields[0]), {}, {}});
+    }
+    lastAirway_ = fields[0];
+    lastSequence_ = sequence;
+    chains_[static_cast<std::size_t>(currentChain_)].points.push_back(entry->second);
+}
+
+void AirwayNetwork::finish() {
+    stopStart_.assign(points_.size() + 1, 0);
+    for (const AirwayChain& chain : chains_) {
+        for (int point : chain.points) {
+            ++stopStart_[static_cast<std::size_t>(point) + 1];
+        }
+    }
+    for (std::size_t p = 0; p < points_.size(); ++p) {
+        stopStart_[p + 1] += stopStart_[p];
+    }
+    stops_.resize(static_cast<std::size_t>(stopStart_.back()));
+    std::vector<int> next(stopStart_.begin(), stopStart_.end() - 1);
+    for (std::size_t c = 0; c < chains_.size(); ++c) {
+        AirwayChain& chain = chains_[c];
+        for (std::size_t i = 0; i < chain.points.size(); ++i) {
+            const int slot = next[static_cast<std::size_t>(chain.points[i])]++;
+            stops_[static_cast<std::size_t>(slot)] =
+                ChainStop{static_cast<int>(c), static_cast<int>(i)};
+            chain.stops.push_back(slot);
+        }
+    }
+    cellStart_.assign(kGridRows * kGridColumns + 1, 0);
+    for (const NetworkPoint& point : points_) {
+        ++cellStart_[static_cast<std::size_t>(cellOf(point.latitude, point.longitude)) + 1];
+    }
+    for (std::size_t c = 0; c + 1 < cellStart_.size(); ++c) {
+        cellStart_[c + 1] += cellStart_[c];
+    }
+    cellPoints_.resize(points_.size());
+    std::vector<int> fill(cellStart_.begin(), cellStart_.end() - 1);
+    for (std::size_t p = 0; p < points_.size(); ++p) {
+        const int cell = cellOf(points_[p].latitude, points_[p].longitude);
+        cellPoints_[static_cast<std::size_t>(fill[static_cast<std::size_t>(cell)]++)] =
+            static_cast<int>(p);
+    }
+}
+
+}  // namespace skyloom

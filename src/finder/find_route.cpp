@@ -1,0 +1,170 @@
+#include "finder/find_route.h"
+
+#include <cmath>
+#include <optional>
+
+#include "finder/read_back.h"
+#include "finder/route_words.h"
+#include "geo/great_circle.h"
+#include "io/text_util.h"
+
+namespace skyloom {
+
+namespace {
+
+// Each fresh search after a point could not be written as wanted bans it.
+constexpr int kSearches = 8;
+
+std::optional<NetworkPoint> airportPoint(NavDatabase& nav, const std::string& code) {
+    const std::string unset = "\x01";
+    std::string latitude = unset;
+    std::string longitude = nav.FindAirportCoordinates(code, latitude);
+    if (latitude == unset) {
+        return std::nullopt;
+    }
+    NetworkPoint point;
+    point.identifier = code;
+    point.latitude = leadingNumber(replaceAll(latitude, ",", "."));
+    point.longitude = leadingNumber(replaceAll(longitude, ",", "."));
+    SetUnitVector(point);
+    return point;
+}
+
+// The airway points the airport is joined to: those within the smallest
+// radius, widened step by step, that holds any.
+std::vector<std::pair<int, double>> joins(const AirwayNetwork& network, const NetworkPoint& airport,
+                                          double radius, const EntryBans& bans) {
+    std::vector<std::pair<int, double>> near;
+    network.forEachPointWithin(airport.latitude, airport.longitude, radius,
+                               [&](int point, double distance) {
+                                   if (bans[static_cast<std::size_t>(point)] == 0) {
+                                       near.emplace_back(point, distance);
+                                   }
+                               });
+    return near;
+}
+
+double firstRadius(const AirwayNetwork& network, const NetworkPoint& airport,
+                   const FinderOptions& options, const EntryBans& bans) {
+    for (double radius = options.joinRadiusNm; radius <= options.joinLimitNm;
+         radius += options.joinStepNm) {
+        if (!joins(network, airport, radius, bans).empty()) {
+            return radius;
+        }
+    }
+    return -1.0;
+}
+
+std::string noJoinProblem(const std::string& code, const FinderOptions& options) {
+    return "No airway point lies within " + std::to_string(static_cast<int>(options.joinLimitNm)) +
+           " nm of the airport " + code + ".";
+}
+
+// The cheapest path, the joins widened while no path links them.
+std::optional<PathResult> searchWidening(const AirwayNetwork& network, SearchEnds& ends,
+                                         const FinderOptions& options, const EntryBans& bans,
+                                         std::string& problem) {
+    double from = firstRadius(network, ends.departure, options, bans);
+    double to = firstRadius(network, ends.destination, options, bans);
+    if (from < 0 || to < 0) {
+        problem = noJoinProblem(from < 0 ? ends.departure.identifier : ends.destination.identifier,
+                                options);
+        return std::nullopt;
+    }
+    for (;;) {
+        ends.starts = joins(network, ends.departure, from, bans);
+        ends.finishes = joins(network, ends.destination, to, bans);
+        PathResult path = SearchPath(network, ends, options, bans);
+        if (path.found) {
+            return path;
+        }
+        if (from >= options.joinLimitNm && to >= options.joinLimitNm) {
+            problem = "No airway route links " + ends.departure.identifier + " with " +
+                      ends.destination.identifier + ".";
+            return std::nullopt;
+        }
+        from = std::min(from + options.joinStepNm, options.joinLimitNm);
+        to = std::min(to + options.joinStepNm, options.joinLimitNm);
+    }
+}
+
+void measure(const AirwayNetwork& network, const SearchEnds& ends, const PathResult& path,
+             FoundRoute& found) {
+    double total = 0.0;
+    const NetworkPoint* previous = &ends.departure;
+    auto leg = [&total, &previous](const NetworkPoint& next) {
+        total += GreatCircleDistance(previous->latitude, previous->longitude, next.latitude,
+                                     next.longitude, "N");
+        previous = &next;
+    };
+    for (const PathLeg& step : path.legs) {
+        leg(network.points()[static_cast<std::size_t>(step.point)]);
+        found.points.push_back(step.point);
+        ++(step.chain < 0 ? found.directLegs : found.airwayLegs);
+    }
+    leg(ends.destination);
+    ++found.directLegs;
+    found.lengthNm = static_cast<int>(std::floor(total + 0.5));
+}
+
+}  // namespace
+
+FoundRoute FindRoute(const AirwayNetwork& network, NavDatabase& nav, const std::string& departure,
+                     const std::string& destination, const FinderOptions& options) {
+    FoundRoute found;
+    SearchEnds ends;
+    for (const auto& [code, point] :
+         {std::pair{departure, &ends.departure}, std::pair{destination, &ends.destination}}) {
+        std::optional<NetworkPoint> airport = airportPoint(nav, code);
+        if (!airport) {
+            found.problem = "Airport '" + code + "' not found.";
+            return found;
+        }
+        *point = *airport;
+    }
+    if (departure == destination) {
+        found.found = true;
+        found.text = departure + " " + destination;
+        return found;
+    }
+    EntryBans bans(network.points().size(), 0);
+    FoundRoute withChoices;
+    for (int search = 0; search < kSearches; ++search) {
+        std::optional<PathResult> path =
+            searchWidening(network, ends, options, bans, found.problem);
+        if (!path) {
+            break;
+        }
+        RouteWords words = WriteRouteWords(network, path->legs, destination);
+        if (words.unwritablePoint >= 0) {
+            bans[static_cast<std::size_t>(words.unwritablePoint)] = 2;
+            found.problem =
+                "No route text leads over " +
+                CandidateLine(network.points()[static_cast<std::size_t>(words.unwritablePoint)]) +
+                ".";
+            continue;
+        }
+        FoundRoute candidate;
+        candidate.found = true;
+        candidate.text = departure;
+        for (const std::string& word : words.words) {
+            candidate.text += " " + word;
+        }
+        candidate.text += " " + destination;
+        candidate.choices = words.choices;
+        measure(network, ends, *path, candidate);
+        if (candidate.choices.empty()) {
+            return candidate;
+        }
+        if (!withChoices.found) {
+            withChoices = candidate;
+        }
+        for (int point : words.choicePoints) {
+            bans[static_cast<std::size_t>(point)] =
+                std::max<char>(bans[static_cast<std::size_t>(point)], 1);
+        }
+    }
+    return withChoices.found ? withChoices : found;
+}
+
+}  // namespace skyloom
