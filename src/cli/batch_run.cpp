@@ -7,6 +7,7 @@
 #include "commands/calculate.h"
 #include "commands/flights.h"
 #include "commands/fs_plan_choice.h"
+#include "commands/route_finder.h"
 #include "commands/save_fmc.h"
 #include "commands/session.h"
 #include "commands/sim_plan_export.h"
@@ -62,6 +63,24 @@ void printWritten(std::ostream& out, const std::vector<std::string>& paths) {
     }
 }
 
+// --find-route: prints the found route; it becomes the route to calculate
+// when a calculation option was given. Nothing when it is not found.
+std::optional<std::string> findRoute(Session& session, const CliOptions& options,
+                                     TerminalPrompts& prompts, std::ostream& out) {
+    const AirportPair airports{cp1252FromUtf8(options.findRoute[0]),
+                               cp1252FromUtf8(options.findRoute[1])};
+    const FoundRoute found = FindAirwayRoute(session, airports);
+    if (!found.found) {
+        return std::nullopt;
+    }
+    out << utf8From1252(found.text) << '\n' << FoundRouteFigures(found) << '\n';
+    for (const std::string& choice : found.choices) {
+        out << "Choose " << utf8From1252(choice) << '\n';
+    }
+    prompts.foundRouteChoices.assign(found.choices.begin(), found.choices.end());
+    return found.text;
+}
+
 }  // namespace
 
 int runBatch(const CliOptions& options, std::istream& in, std::ostream& out, std::ostream& err,
@@ -84,6 +103,17 @@ int runBatch(const CliOptions& options, std::istream& in, std::ostream& out, std
         }
     } else {
         data.route = cp1252FromUtf8(options.route);
+        if (!options.findRoute.empty()) {
+            std::optional<std::string> found = findRoute(session, options, prompts, out);
+            if (!found) {
+                return kExitStopped;
+            }
+            if (!options.calculationOption) {
+                return kExitDone;
+            }
+            out << '\n';
+            data.route = *found;
+        }
         if (trimBlanks(data.route).empty()) {
             prompts.message({"The route is empty: nothing to calculate.", MessageButtons::Ok,
                              MessageIcon::Information, ""});

@@ -22,6 +22,8 @@ struct CliOptions {
     std::optional<std::string> loadFlight;  // --load-flight
     std::optional<std::string> xplaneFms;   // --xplane-fms
     std::optional<std::string> msfsPln;     // --msfs-pln
+    std::vector<std::string> findRoute;     // --find-route DEP DEST: the two codes
+    bool calculationOption = false;         // an option that only a calculation uses
     bool help = false;
     bool version = false;
 };

@@ -18,8 +18,17 @@ NavDatabase& Session::nav() {
         // The indexes of the files are kept beside the program between runs.
         nav_ = std::make_unique<NavDatabase>(navFolder_,
                                              CachedNavFiles(settings.besideProgram("cache")));
+        network_.reset();
     }
     return *nav_;
+}
+
+const AirwayNetwork& Session::airwayNetwork() {
+    NavDatabase& database = nav();
+    if (!network_) {
+        network_ = std::make_unique<AirwayNetwork>(database);
+    }
+    return *network_;
 }
 
 }  // namespace skyloom

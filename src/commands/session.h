@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/command_context.h"
+#include "finder/airway_network.h"
 #include "navdata/nav_database.h"
 
 namespace skyloom {
@@ -27,10 +28,14 @@ class Session {
     // when the path settings name another folder; until then what it has read
     // stays warm between calculations.
     NavDatabase& nav();
+    // The airway network of that database for the route finder, built on
+    // first use and kept with the database.
+    const AirwayNetwork& airwayNetwork();
 
   private:
     std::unique_ptr<NavDatabase> nav_;
     std::string navFolder_;
+    std::unique_ptr<AirwayNetwork> network_;
 };
 
 }  // namespace skyloom
