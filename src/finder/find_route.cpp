@@ -14,6 +14,8 @@ namespace {
 
 // Each fresh search after a point could not be written as wanted bans it.
 constexpr int kSearches = 8;
+// A route that needs no choice may be this much longer than one that does.
+constexpr double kLongerWithoutChoice = 1.05;
 
 std::optional<NetworkPoint> airportPoint(NavDatabase& nav, const std::string& code) {
     const std::string unset = "\x01";
@@ -30,25 +32,27 @@ std::optional<NetworkPoint> airportPoint(NavDatabase& nav, const std::string& co
     return point;
 }
 
-// The airway points the airport is joined to: those within the smallest
-// radius, widened step by step, that holds any.
+// The airway points the airport is joined to: those within the radius that
+// the bans leave open. The route is written from its first point on, so the
+// departure's join enters its point direct; the destination's enters none.
 std::vector<std::pair<int, double>> joins(const AirwayNetwork& network, const NetworkPoint& airport,
-                                          double radius, const EntryBans& bans) {
+                                          double radius, const EntryBans& bans, char leastBan) {
     std::vector<std::pair<int, double>> near;
     network.forEachPointWithin(airport.latitude, airport.longitude, radius,
                                [&](int point, double distance) {
-                                   if (bans[static_cast<std::size_t>(point)] == 0) {
+                                   if (bans[static_cast<std::size_t>(point)] < leastBan) {
                                        near.emplace_back(point, distance);
                                    }
                                });
     return near;
 }
 
+// The smallest radius, widened step by step, that holds a point to join.
 double firstRadius(const AirwayNetwork& network, const NetworkPoint& airport,
-                   const FinderOptions& options, const EntryBans& bans) {
+                   const FinderOptions& options, const EntryBans& bans, char leastBan) {
     for (double radius = options.joinRadiusNm; radius <= options.joinLimitNm;
          radius += options.joinStepNm) {
-        if (!joins(network, airport, radius, bans).empty()) {
+        if (!joins(network, airport, radius, bans, leastBan).empty()) {
             return radius;
         }
     }
@@ -64,16 +68,16 @@ std::string noJoinProblem(const std::string& code, const FinderOptions& options)
 std::optional<PathResult> searchWidening(const AirwayNetwork& network, SearchEnds& ends,
                                          const FinderOptions& options, const EntryBans& bans,
                                          std::string& problem) {
-    double from = firstRadius(network, ends.departure, options, bans);
-    double to = firstRadius(network, ends.destination, options, bans);
+    double from = firstRadius(network, ends.departure, options, bans, 1);
+    double to = firstRadius(network, ends.destination, options, bans, 2);
     if (from < 0 || to < 0) {
         problem = noJoinProblem(from < 0 ? ends.departure.identifier : ends.destination.identifier,
                                 options);
         return std::nullopt;
     }
     for (;;) {
-        ends.starts = joins(network, ends.departure, from, bans);
-        ends.finishes = joins(network, ends.destination, to, bans);
+        ends.starts = joins(network, ends.departure, from, bans, 1);
+        ends.finishes = joins(network, ends.destination, to, bans, 2);
         PathResult path = SearchPath(network, ends, options, bans);
         if (path.found) {
             return path;
@@ -153,15 +157,21 @@ FoundRoute FindRoute(const AirwayNetwork& network, NavDatabase& nav, const std::
         candidate.text += " " + destination;
         candidate.choices = words.choices;
         measure(network, ends, *path, candidate);
+        if (withChoices.found &&
+            (candidate.text == withChoices.text ||
+             candidate.lengthNm > withChoices.lengthNm * kLongerWithoutChoice)) {
+            break;  // the same again, or a detour: asking the pilot is better
+        }
         if (candidate.choices.empty()) {
             return candidate;
         }
         if (!withChoices.found) {
             withChoices = candidate;
         }
+        // Try once more without reaching those points direct.
         for (int point : words.choicePoints) {
-            bans[static_cast<std::size_t>(point)] =
-                std::max<char>(bans[static_cast<std::size_t>(point)], 1);
+            char& ban = bans[static_cast<std::size_t>(point)];
+            ban = std::max<char>(ban, 1);
         }
     }
     return withChoices.found ? withChoices : found;
