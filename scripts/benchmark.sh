@@ -109,6 +109,8 @@ row "calculation on a fresh NavDatabase" "$(bench_ms BM_CalculateOnFreshDatabase
 row "second calculation on a warm NavDatabase" "$(bench_ms BM_SecondCalculation) ms"
 row "airport search, 5 letters, warm" "$(bench_ms BM_SearchFiveLetters) ms"
 row "airport search, 5 letters, fresh NavDatabase" "$(bench_ms BM_FirstSearchOnFreshDatabase) ms"
+row "route finder: airway network from the read file" "$(bench_ms BM_BuildAirwayNetwork) ms"
+row "route finder: search across the Atlantic" "$(bench_ms BM_FindTransatlanticRoute) ms"
 row "desktop program, web pane: start to window" "$(ms "$web_ms")"
 row "desktop program, web pane: PSS of all processes" "$(mb "$web_pss")"
 row "desktop program, text pane: start to window" "$(ms "$text_ms")"

@@ -19,15 +19,15 @@ bool numberLike(std::string_view word) {
     return !word.empty() && word.find_first_not_of("0123456789+-.,") == std::string_view::npos;
 }
 
-std::vector<std::string_view> fieldsOf(std::string_view text) {
-    std::vector<std::string_view> fields;
+void fieldsOf(std::string_view text, std::vector<std::string_view>& fields) {
+    fields.clear();
     std::size_t start = 0;
     for (;;) {
         std::size_t blank = text.find(' ', start);
         fields.push_back(
             text.substr(start, blank == std::string_view::npos ? blank : blank - start));
         if (blank == std::string_view::npos) {
-            return fields;
+            return;
         }
         start = blank + 1;
     }
@@ -121,8 +121,25 @@ const std::vector<int>& AirwayNetwork::linesOfAirway(std::string_view name) cons
 
 std::vector<int> AirwayNetwork::linesHolding(std::string_view word) const {
     if (!numberLike(word)) {
-        auto found = wordLines_.find(word);
-        return found == wordLines_.end() ? kNoLines : found->second;
+        std::vector<int> lines;
+        const int first = nameIndex_.find(word, [this](int p) {
+            return std::string_view(points_[static_cast<std::size_t>(p)].identifier);
+        });
+        if (first >= 0) {
+            for (int point = first; point >= 0;
+                 point = sameName_[static_cast<std::size_t>(point)]) {
+                lines.insert(
+                    lines.end(),
+                    pointLines_.begin() + pointLineStart_[static_cast<std::size_t>(point)],
+                    pointLines_.begin() + pointLineStart_[static_cast<std::size_t>(point) + 1]);
+            }
+        }
+        if (auto other = otherWordLines_.find(word); other != otherWordLines_.end()) {
+            lines.insert(lines.end(), other->second.begin(), other->second.end());
+        }
+        std::sort(lines.begin(), lines.end());
+        lines.erase(std::unique(lines.begin(), lines.end()), lines.end());
+        return lines;
     }
     // Numbers are not indexed: they stand on nearly every line.
     std::vector<int> numbers;
@@ -150,41 +167,31 @@ void AirwayNetwork::read(std::string bytes) {
 }
 
 void AirwayNetwork::addLine(std::size_t number, std::string_view text) {
-    const std::vector<std::string_view> fields = fieldsOf(text);
+    std::vector<std::string_view>& fields = fields_;
+    fieldsOf(text, fields);
     const int lineNumber = static_cast<int>(number);
-    airwayLines_[fields[0]].push_back(lineNumber);
+    // The lines of one airway stand together: look its name up once per block.
+    if (lastLines_ == nullptr || fields[0] != lastAirway_) {
+        lastLines_ = &airwayLines_[fields[0]];
+    }
+    lastLines_->push_back(lineNumber);
+    const int point = fields.size() >= 5 ? addPoint(fields) : -1;
+    linePoints_[number] = point;
+    // Field 2 of a point's line is found through the point; every other word
+    // between blanks that is not a number has an index of its own.
     for (std::size_t f = 1; f + 1 < fields.size(); ++f) {
-        if (!fields[f].empty() && !numberLike(fields[f])) {
-            std::vector<int>& lines = wordLines_[fields[f]];
+        if (!(f == 2 && point >= 0) && !fields[f].empty() && !numberLike(fields[f])) {
+            std::vector<int>& lines = otherWordLines_[fields[f]];
             if (lines.empty() || lines.back() != lineNumber) {
                 lines.push_back(lineNumber);
             }
         }
     }
-    std::optional<double> lat, lon;
-    if (fields.size() >= 5) {
-        lat = parseNumber(fields[3]);
-        lon = parseNumber(fields[4]);
-    }
-    if (!lat || !lon) {
+    if (point < 0) {
         currentChain_ = -1;  // a damaged line ends the block
+        lastAirway_ = fields[0];
         return;
     }
-    const char* keyStart = fields[2].data();
-    const std::string_view key(
-        keyStart, static_cast<std::size_t>(fields[4].data() + fields[4].size() - keyStart));
-    auto [entry, added] = pointByKey_.try_emplace(key, static_cast<int>(points_.size()));
-    if (added) {
-        NetworkPoint point;
-        point.identifier = fields[2];
-        point.latitudeText = fields[3];
-        point.longitudeText = fields[4];
-        point.latitude = *lat;
-        point.longitude = *lon;
-        SetUnitVector(point);
-        points_.push_back(std::move(point));
-    }
-    linePoints_[number] = entry->second;
     const long sequence = sequenceOf(fields[1]);
     if (currentChain_ < 0 || fields[0] != lastAirway_ ||
         (sequence >= 0 && lastSequence_ >= 0 && sequence <= lastSequence_)) {
@@ -193,10 +200,66 @@ void AirwayNetwork::addLine(std::size_t number, std::string_view text) {
     }
     lastAirway_ = fields[0];
     lastSequence_ = sequence;
-    chains_[static_cast<std::size_t>(currentChain_)].points.push_back(entry->second);
+    chains_[static_cast<std::size_t>(currentChain_)].points.push_back(point);
+}
+
+int AirwayNetwork::addPoint(const std::vector<std::string_view>& fields) {
+    const char* keyStart = fields[2].data();
+    const std::string_view key(
+        keyStart, static_cast<std::size_t>(fields[4].data() + fields[4].size() - keyStart));
+    const int fresh = static_cast<int>(points_.size());
+    pointKeys_.push_back(key);
+    const int found = pointIndex_.findOrAdd(
+        key, fresh, [this](int p) { return pointKeys_[static_cast<std::size_t>(p)]; });
+    if (found != fresh) {
+        pointKeys_.pop_back();
+        return found;  // the same texts: read before
+    }
+    const std::optional<double> lat = parseNumber(fields[3]);
+    const std::optional<double> lon = parseNumber(fields[4]);
+    if (!lat || !lon) {
+        pointIndex_.removeLast(key);
+        pointKeys_.pop_back();
+        return -1;
+    }
+    NetworkPoint point;
+    point.identifier = fields[2];
+    point.latitudeText = fields[3];
+    point.longitudeText = fields[4];
+    point.latitude = *lat;
+    point.longitude = *lon;
+    SetUnitVector(point);
+    points_.push_back(std::move(point));
+    // Points of one identifier are chained from the first.
+    sameName_.push_back(-1);
+    const int first = nameIndex_.findOrAdd(fields[2], fresh, [this](int p) {
+        return std::string_view(points_[static_cast<std::size_t>(p)].identifier);
+    });
+    if (first != fresh) {
+        sameName_.back() = sameName_[static_cast<std::size_t>(first)];
+        sameName_[static_cast<std::size_t>(first)] = fresh;
+    }
+    return fresh;
 }
 
 void AirwayNetwork::finish() {
+    pointLineStart_.assign(points_.size() + 1, 0);
+    for (int point : linePoints_) {
+        if (point >= 0) {
+            ++pointLineStart_[static_cast<std::size_t>(point) + 1];
+        }
+    }
+    for (std::size_t p = 0; p < points_.size(); ++p) {
+        pointLineStart_[p + 1] += pointLineStart_[p];
+    }
+    pointLines_.resize(static_cast<std::size_t>(pointLineStart_.back()));
+    std::vector<int> nextLine(pointLineStart_.begin(), pointLineStart_.end() - 1);
+    for (std::size_t k = 0; k < linePoints_.size(); ++k) {
+        if (linePoints_[k] >= 0) {
+            pointLines_[static_cast<std::size_t>(
+                nextLine[static_cast<std::size_t>(linePoints_[k])]++)] = static_cast<int>(k);
+        }
+    }
     stopStart_.assign(points_.size() + 1, 0);
     for (const AirwayChain& chain : chains_) {
         for (int point : chain.points) {
@@ -230,6 +293,11 @@ void AirwayNetwork::finish() {
         const int cell = cellOf(points_[p].latitude, points_[p].longitude);
         cellPoints_[static_cast<std::size_t>(fill[static_cast<std::size_t>(cell)]++)] =
             static_cast<int>(p);
+    }
+    cellUnits_.reserve(cellPoints_.size());
+    for (int point : cellPoints_) {
+        const double* unit = points_[static_cast<std::size_t>(point)].unit;
+        cellUnits_.push_back(Unit{unit[0], unit[1], unit[2]});
     }
 }
 

@@ -5,6 +5,7 @@
 // file's lines themselves, so that the finder can tell how a route text it
 // writes will be read back.
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "finder/text_index.h"
 #include "navdata/nav_database.h"
 
 namespace skyloom {
@@ -89,6 +91,14 @@ class AirwayNetwork {
     // Every point within `radiusNm` of the position, with its distance.
     template <class Visit>
     void forEachPointWithin(double latitude, double longitude, double radiusNm,
+                            Visit&& visit) const {
+        forEachPointWithin(
+            latitude, longitude, radiusNm, [](int) { return true; }, visit);
+    }
+    // The same for the points `wanted` lets through before the distance is
+    // worked out.
+    template <class Wanted, class Visit>
+    void forEachPointWithin(double latitude, double longitude, double radiusNm, Wanted&& wanted,
                             Visit&& visit) const;
 
     // The lines of the file, as the route calculation reads them.
@@ -105,6 +115,9 @@ class AirwayNetwork {
   private:
     void read(std::string bytes);
     void addLine(std::size_t number, std::string_view text);
+    // The point of a line's fields 2 to 4, added when new; -1 when its
+    // position is not a number.
+    int addPoint(const std::vector<std::string_view>& fields);
     void finish();
 
     std::string bytes_;
@@ -114,39 +127,58 @@ class AirwayNetwork {
     std::vector<AirwayChain> chains_;
     std::vector<ChainStop> stops_;
     std::vector<int> stopStart_;
-    std::unordered_map<std::string_view, int> pointByKey_;
+    std::vector<std::string_view> pointKeys_;  // "ID LAT LON" of each point, in the line
+    TextIndex pointIndex_;
     std::unordered_map<std::string_view, std::vector<int>> airwayLines_;
-    std::unordered_map<std::string_view, std::vector<int>> wordLines_;
+    TextIndex nameIndex_;              // the first point of each identifier
+    std::vector<int> sameName_;        // the next point of the same identifier, or -1
+    std::vector<int> pointLineStart_;  // the lines of each point, in file order
+    std::vector<int> pointLines_;
+    // Words between blanks other than the identifier of a point's line.
+    std::unordered_map<std::string_view, std::vector<int>> otherWordLines_;
     // Building state: the block being read.
+    std::vector<std::string_view> fields_;
+    std::vector<int>* lastLines_ = nullptr;
     std::string_view lastAirway_;
     long lastSequence_ = 0;
     int currentChain_ = -1;
     // A grid of one-degree cells over the points.
     std::vector<int> cellStart_;
     std::vector<int> cellPoints_;
+    struct Unit {
+        double x, y, z;
+    };
+    std::vector<Unit> cellUnits_;  // the points' unit vectors in the grid's order
 };
 
-template <class Visit>
+template <class Wanted, class Visit>
 void AirwayNetwork::forEachPointWithin(double latitude, double longitude, double radiusNm,
-                                       Visit&& visit) const {
+                                       Wanted&& wanted, Visit&& visit) const {
     const GridWindow window = gridWindow(latitude, longitude, radiusNm);
     NetworkPoint centre;
     centre.latitude = latitude;
     centre.longitude = longitude;
     SetUnitVector(centre);
     const double leastDot = LeastDotWithin(radiusNm);
+    // The cells of a row stand one after the other: one run of points per
+    // row, two where the window wraps round the date line.
+    const int wrapped = std::max(0, window.firstColumn + window.columns - kGridColumns);
+    const int runs[2][2] = {{window.firstColumn, window.firstColumn + window.columns - wrapped},
+                            {0, wrapped}};
     for (int row = window.firstRow; row <= window.lastRow; ++row) {
-        for (int step = 0; step < window.columns; ++step) {
-            const int column = (window.firstColumn + step) % kGridColumns;
-            const int cell = row * kGridColumns + column;
-            for (int k = cellStart_[static_cast<std::size_t>(cell)];
-                 k < cellStart_[static_cast<std::size_t>(cell) + 1]; ++k) {
+        for (const auto& run : runs) {
+            const auto first = static_cast<std::size_t>(row * kGridColumns + run[0]);
+            const auto last = static_cast<std::size_t>(row * kGridColumns + run[1]);
+            for (int k = cellStart_[first]; k < cellStart_[last]; ++k) {
+                const Unit& unit = cellUnits_[static_cast<std::size_t>(k)];
+                const double dot =
+                    centre.unit[0] * unit.x + centre.unit[1] * unit.y + centre.unit[2] * unit.z;
                 const int point = cellPoints_[static_cast<std::size_t>(k)];
-                const NetworkPoint& p = points_[static_cast<std::size_t>(point)];
-                if (Dot(centre, p) < leastDot) {
+                if (dot < leastDot || !wanted(point)) {
                     continue;
                 }
-                const double distance = NetworkDistance(centre, p);
+                const double distance =
+                    NetworkDistance(centre, points_[static_cast<std::size_t>(point)]);
                 if (distance <= radiusNm) {
                     visit(point, distance);
                 }

@@ -1,5 +1,9 @@
 #include "finder/path_search.h"
 
+#include "geo/great_circle.h"
+
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <limits>
 #include <queue>
@@ -10,6 +14,7 @@ namespace {
 
 constexpr double kUnreached = std::numeric_limits<double>::infinity();
 constexpr int kFromDeparture = -1;
+constexpr double kNmPerRadian = 180.0 / kPi * 60.0 * 1.1515 * 0.8684;
 
 // The states of the search: "at a point, arrived along a chain" (one per
 // chain stop) and "at a point, arrived direct" (one per point), then the
@@ -28,6 +33,7 @@ class Search {
           parent_(static_cast<std::size_t>(target_) + 1, kFromDeparture),
           closed_(static_cast<std::size_t>(target_) + 1, 0),
           launched_(network.points().size(), kUnreached),
+          estimates_(network.points().size(), -1.0),
           finish_(network.points().size(), -1.0) {
         for (const auto& [point, distance] : ends.finishes) {
             finish_[static_cast<std::size_t>(point)] = distance;
@@ -68,12 +74,15 @@ class Search {
     int chainOf(int state) const {
         return state < stopCount_ ? network_.stops()[static_cast<std::size_t>(state)].chain : -1;
     }
-    double estimateOf(int state) const {
+    double estimateOf(int state) {
         if (state == target_) {
             return 0.0;
         }
-        return NetworkDistance(network_.points()[static_cast<std::size_t>(pointOf(state))],
-                               ends_.destination);
+        const auto point = static_cast<std::size_t>(pointOf(state));
+        if (estimates_[point] < 0.0) {
+            estimates_[point] = NetworkDistance(network_.points()[point], ends_.destination);
+        }
+        return estimates_[point];
     }
 
     void reach(int state, double cost, int from) {
@@ -124,10 +133,21 @@ class Search {
         best = launch;
         const NetworkPoint& here = network_.points()[static_cast<std::size_t>(point)];
         network_.forEachPointWithin(
-            here.latitude, here.longitude, options_.directLimitNm, [&](int to, double distance) {
-                if (to != point && bans_[static_cast<std::size_t>(to)] == 0) {
-                    reach(stopCount_ + to, launch + options_.directCostFactor * distance, state);
+            here.latitude, here.longitude, options_.directLimitNm,
+            [&](int to) {
+                // Whether the leg could reach the point more cheaply than
+                // now: the chord is never longer than the arc.
+                const auto direct = static_cast<std::size_t>(stopCount_ + to);
+                if (to == point || bans_[static_cast<std::size_t>(to)] != 0 || closed_[direct]) {
+                    return false;
                 }
+                const NetworkPoint& there = network_.points()[static_cast<std::size_t>(to)];
+                const double chord = std::sqrt(std::max(0.0, 2.0 - 2.0 * Dot(here, there)));
+                return launch + options_.directCostFactor * chord * kNmPerRadian * 0.999 <
+                       cost_[direct];
+            },
+            [&](int to, double distance) {
+                reach(stopCount_ + to, launch + options_.directCostFactor * distance, state);
             });
     }
 
@@ -152,6 +172,7 @@ class Search {
     std::vector<int> parent_;
     std::vector<char> closed_;
     std::vector<double> launched_;
+    std::vector<double> estimates_;  // the distance to the destination, once worked out
     std::vector<double> finish_;
     using Entry = std::pair<double, int>;
     std::priority_queue<Entry, std::vector<Entry>, std::greater<Entry>> open_;

@@ -39,10 +39,10 @@ const Drawn kDrawn[] = {
      "613 nm, 2 airway legs, 2 direct legs",
      {}},
     // HUB joins K1, K2 and K3: 210 + 210 nm and two changes against 630 for
-    // WES EAS direct.
+    // WES EAS direct. The damaged line of K0 is no point.
     {"a point on three airways",
      "CCCC 0.0 0.0\r\nDDDD 0.0 8.0\r\n",
-     "K3 001 NOR 3.0 4.0\r\nK3 002 HUB 0.0 4.0\r\nK3 003 SUD -3.0 4.0\r\n"
+     "K0 001 HUB 0.0 north\r\nK3 001 NOR 3.0 4.0\r\nK3 002 HUB 0.0 4.0\r\nK3 003 SUD -3.0 4.0\r\n"
      "K1 001 WES 0.0 0.5\r\nK1 002 HUB 0.0 4.0\r\nK2 001 HUB 0.0 4.0\r\nK2 002 EAS 0.0 7.5\r\n",
      "CCCC",
      "DDDD",
