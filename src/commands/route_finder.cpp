@@ -1,5 +1,6 @@
 #include "commands/route_finder.h"
 
+#include "io/number_format.h"
 #include "io/text_util.h"
 
 namespace skyloom {
@@ -20,6 +21,29 @@ std::optional<AirportPair> AirportsOfRouteText(const std::string& route) {
     return AirportPair{leftOf(text, 4), rightOf(text, 4)};
 }
 
+std::optional<AirportPair> AirportsToFind(CommandContext& context) {
+    if (std::optional<AirportPair> inRoute = AirportsOfRouteText(context.data.route)) {
+        return inRoute;
+    }
+    std::optional<std::string> typed = context.prompts.input(
+        {"Departure and destination airport (two ICAO codes):", "Find route", ""});
+    if (!typed) {
+        return std::nullopt;
+    }
+    std::vector<std::string> codes;
+    for (const std::string& word : splitAt(toUpper1252(*typed), ' ')) {
+        if (!word.empty()) {
+            codes.push_back(word);
+        }
+    }
+    if (codes.size() != 2) {
+        context.prompts.message({"Please type two airport codes, such as EDDF KJFK.",
+                                 MessageButtons::Ok, MessageIcon::Information, ""});
+        return std::nullopt;
+    }
+    return AirportPair{codes[0], codes[1]};
+}
+
 FoundRoute FindAirwayRoute(Session& session, const AirportPair& airports) {
     Prompts& prompts = session.prompts;
     prompts.setBusy(true);
@@ -36,6 +60,26 @@ FoundRoute FindAirwayRoute(Session& session, const AirportPair& airports) {
 std::string FoundRouteFigures(const FoundRoute& route) {
     return std::to_string(route.lengthNm) + " nm, " + counted(route.airwayLegs, "airway leg") +
            ", " + counted(route.directLegs, "direct leg");
+}
+
+std::vector<std::string> FoundRouteLegLines(const FoundRoute& route) {
+    std::vector<std::string> lines;
+    for (const FoundLeg& leg : route.legs) {
+        lines.push_back(leg.from + " " + (leg.airway.empty() ? "DCT" : leg.airway) + " " + leg.to +
+                        " " + formatFixed(leg.lengthNm, 0, false) + " nm");
+    }
+    return lines;
+}
+
+std::string FoundRouteChoiceText(const FoundRoute& route) {
+    if (route.choices.empty()) {
+        return std::string();
+    }
+    std::string text = "Calculate asks to choose among waypoints of one name; pick:";
+    for (const std::string& choice : route.choices) {
+        text += kCrLf + choice;
+    }
+    return text;
 }
 
 void UseFoundRoute(MainWindowData& data, const FoundRoute& route) {

@@ -96,18 +96,22 @@ void measure(const AirwayNetwork& network, const SearchEnds& ends, const PathRes
              FoundRoute& found) {
     double total = 0.0;
     const NetworkPoint* previous = &ends.departure;
-    auto leg = [&total, &previous](const NetworkPoint& next) {
-        total += GreatCircleDistance(previous->latitude, previous->longitude, next.latitude,
-                                     next.longitude, "N");
+    auto leg = [&](const NetworkPoint& next, int chain) {
+        const double length = GreatCircleDistance(previous->latitude, previous->longitude,
+                                                  next.latitude, next.longitude, "N");
+        found.legs.push_back(FoundLeg{
+            previous->identifier, next.identifier,
+            chain < 0 ? std::string() : network.chains()[static_cast<std::size_t>(chain)].airway,
+            length});
+        total += length;
+        ++(chain < 0 ? found.directLegs : found.airwayLegs);
         previous = &next;
     };
     for (const PathLeg& step : path.legs) {
-        leg(network.points()[static_cast<std::size_t>(step.point)]);
+        leg(network.points()[static_cast<std::size_t>(step.point)], step.chain);
         found.points.push_back(step.point);
-        ++(step.chain < 0 ? found.directLegs : found.airwayLegs);
     }
-    leg(ends.destination);
-    ++found.directLegs;
+    leg(ends.destination, -1);
     found.lengthNm = static_cast<int>(std::floor(total + 0.5));
 }
 

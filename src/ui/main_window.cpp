@@ -95,6 +95,12 @@ void MainWindow::buildMenus() {
         connect(export_, &QAction::triggered, this, [this, &format] { export_Click(format); });
     }
 
+    QMenu* route = menuBar()->addMenu(QStringLiteral("Route"));
+    route->setObjectName(QStringLiteral("mnu_Route"));
+    QAction* findRoute = route->addAction(QStringLiteral("Find route\u2026"));
+    findRoute->setObjectName(QStringLiteral("mnu_FindRoute"));
+    connect(findRoute, &QAction::triggered, this, &MainWindow::mnu_FindRoute_Click);
+
     QAction* paths = menuBar()->addAction(QStringLiteral("Set Paths"));
     paths->setObjectName(QStringLiteral("Paths"));
     connect(paths, &QAction::triggered, this, &MainWindow::Paths_Click);
