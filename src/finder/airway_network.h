@@ -93,10 +93,10 @@ class AirwayNetwork {
     void forEachPointWithin(double latitude, double longitude, double radiusNm,
                             Visit&& visit) const {
         forEachPointWithin(
-            latitude, longitude, radiusNm, [](int) { return true; }, visit);
+            latitude, longitude, radiusNm, [](int, double) { return true; }, visit);
     }
-    // The same for the points `wanted` lets through before the distance is
-    // worked out.
+    // The same for the points `wanted(point, dot)` lets through before the
+    // distance is worked out (`dot`: of the two positions' unit vectors).
     template <class Wanted, class Visit>
     void forEachPointWithin(double latitude, double longitude, double radiusNm, Wanted&& wanted,
                             Visit&& visit) const;
@@ -174,7 +174,7 @@ void AirwayNetwork::forEachPointWithin(double latitude, double longitude, double
                 const double dot =
                     centre.unit[0] * unit.x + centre.unit[1] * unit.y + centre.unit[2] * unit.z;
                 const int point = cellPoints_[static_cast<std::size_t>(k)];
-                if (dot < leastDot || !wanted(point)) {
+                if (dot < leastDot || !wanted(point, dot)) {
                     continue;
                 }
                 const double distance =

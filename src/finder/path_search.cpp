@@ -86,7 +86,8 @@ class Search {
     }
 
     void reach(int state, double cost, int from) {
-        if (cost < cost_[static_cast<std::size_t>(state)]) {
+        if (cost < cost_[static_cast<std::size_t>(state)] &&
+            !closed_[static_cast<std::size_t>(state)]) {
             cost_[static_cast<std::size_t>(state)] = cost;
             parent_[static_cast<std::size_t>(state)] = from;
             open_.push({cost + estimateOf(state), state});
@@ -134,17 +135,13 @@ class Search {
         const NetworkPoint& here = network_.points()[static_cast<std::size_t>(point)];
         network_.forEachPointWithin(
             here.latitude, here.longitude, options_.directLimitNm,
-            [&](int to) {
+            [&](int to, double dot) {
                 // Whether the leg could reach the point more cheaply than
                 // now: the chord is never longer than the arc.
-                const auto direct = static_cast<std::size_t>(stopCount_ + to);
-                if (to == point || bans_[static_cast<std::size_t>(to)] != 0 || closed_[direct]) {
-                    return false;
-                }
-                const NetworkPoint& there = network_.points()[static_cast<std::size_t>(to)];
-                const double chord = std::sqrt(std::max(0.0, 2.0 - 2.0 * Dot(here, there)));
+                const double chord = std::sqrt(std::max(0.0, 2.0 - 2.0 * dot));
                 return launch + options_.directCostFactor * chord * kNmPerRadian * 0.999 <
-                       cost_[direct];
+                           cost_[static_cast<std::size_t>(stopCount_ + to)] &&
+                       to != point && bans_[static_cast<std::size_t>(to)] == 0;
             },
             [&](int to, double distance) {
                 reach(stopCount_ + to, launch + options_.directCostFactor * distance, state);

@@ -16,7 +16,7 @@ class TextIndex {
     // `textOf(number)` gives the text of a stored number.
     template <class TextOf>
     int findOrAdd(std::string_view text, int fresh, const TextOf& textOf) {
-        if ((count_ + 1) * 2 > slots_.size()) {
+        if ((count_ + 1) * 4 > slots_.size() * 3) {  // at most three quarters full
             grow();
         }
         const std::uint32_t hash = hashOf(text);
