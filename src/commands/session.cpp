@@ -1,6 +1,9 @@
 #include "commands/session.h"
 
+#include <filesystem>
 #include <utility>
+
+#include "io/file_system.h"
 
 #include "navdata/nav_file.h"
 
@@ -25,8 +28,15 @@ NavDatabase& Session::nav() {
 
 const AirwayNetwork& Session::airwayNetwork() {
     NavDatabase& database = nav();
-    if (!network_) {
+    // Built again when wpNavRTE.txt changes on disk, as the lookups read it again.
+    const std::string& path = database.airways().path();
+    std::error_code error;
+    const auto time = std::filesystem::last_write_time(toNativePath(path), error);
+    const std::pair<long long, long long> stamp{
+        fileSize(path), error ? -1 : static_cast<long long>(time.time_since_epoch().count())};
+    if (!network_ || stamp != networkStamp_) {
         network_ = std::make_unique<AirwayNetwork>(database);
+        networkStamp_ = stamp;
     }
     return *network_;
 }

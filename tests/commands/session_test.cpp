@@ -24,5 +24,18 @@ TEST(Session, OpensTheNavigationDatabaseAgainWhenItsFolderChanges) {
     EXPECT_TRUE(session.nav().IsAirway("UN872"));
 }
 
+// The route finder's network follows its wpNavRTE.txt like the lookups do.
+TEST(Session, BuildsTheAirwayNetworkAgainWhenTheAirwayFileChanges) {
+    testing::ScriptedPrompts prompts;
+    testing::TempFolder nav;
+    testing::TempFolder program;
+    Session session(program.path(), prompts);
+    session.settings.pathNavData = nav.path() + kPathSeparator;
+    testing::writeBytes(nav.file("wpNavRTE.txt"), "A1 001 ABC 1.0 2.0\r\n");
+    EXPECT_EQ(session.airwayNetwork().points().size(), 1u);
+    testing::writeBytes(nav.file("wpNavRTE.txt"), "A1 001 ABC 1.0 2.0\r\nA1 002 DEF 1.0 3.0\r\n");
+    EXPECT_EQ(session.airwayNetwork().points().size(), 2u);
+}
+
 }  // namespace
 }  // namespace skyloom
