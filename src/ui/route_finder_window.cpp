@@ -1,7 +1,6 @@
 #include "ui/route_finder_window.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -20,9 +19,9 @@ const WindowLayout& routeFinderLayout() {
         7200,
         4740,
         {
-            {"FoundText", K::Field, "", 120, 120, 6960, 315},
-            {"FoundFigures", K::Label, "", 120, 525, 6960, 255},
-            {"FoundLegs", K::List, "", 120, 840, 6960, 2760},
+            {"FoundText", K::TextBox, "", 120, 120, 6960, 540},
+            {"FoundFigures", K::Label, "", 120, 735, 6960, 255},
+            {"FoundLegs", K::List, "", 120, 1050, 6960, 2550},
             {"FoundChoices", K::TextBox, "", 120, 3660, 4560, 960},
             {"UseRoute", K::DefaultButton, "Use", 4800, 4200, 1080, 420},
             {"CancelRoute", K::Button, "Cancel", 6000, 4200, 1080, 420},
@@ -37,10 +36,10 @@ RouteFinderWindow::RouteFinderWindow(const FoundRoute& route, QWidget* mainWindo
     setObjectName(QStringLiteral("FormFindRoute"));
     setWindowTitle(QStringLiteral("Find route"));
     buildWindow(this, routeFinderLayout());
-    auto* text = controlNamed<QLineEdit>(this, QStringLiteral("FoundText"));
-    text->setText(toQt(route.text));
+    // The whole text, wrapped at its blanks, however long the route.
+    auto* text = controlNamed<QPlainTextEdit>(this, QStringLiteral("FoundText"));
+    text->setPlainText(toQt(route.text));
     text->setReadOnly(true);
-    text->setCursorPosition(0);
     controlNamed<QLabel>(this, QStringLiteral("FoundFigures"))
         ->setText(toQt(FoundRouteFigures(route)));
     auto* legs = controlNamed<QListWidget>(this, QStringLiteral("FoundLegs"));

@@ -94,7 +94,7 @@ class MainWindowTest : public QObject {
         QString shown, figures;
         int legs = 0;
         const auto look = [&](QWidget* found, const char* button) {
-            shown = child<QLineEdit>(found, "FoundText")->text();
+            shown = child<QPlainTextEdit>(found, "FoundText")->toPlainText();
             figures = child<QLabel>(found, "FoundFigures")->text();
             legs = child<QListWidget>(found, "FoundLegs")->count();
             click(found, button);
