@@ -63,6 +63,12 @@ void NavDatabase::checkForChanges() {
     }
 }
 
+void NavDatabase::prepare() {
+    for (NavLines* file : {airports_.get(), runways_.get(), airways_.get()}) {
+        file->prepare();
+    }
+}
+
 std::optional<std::string> NavDatabase::airportLine(const std::string& code) {
     return firstLine([&](const OnNavLine& onLine) {
         airports_->forEachLineWithColumns(0, kCodeWidth, code, onLine);

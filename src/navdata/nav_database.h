@@ -25,6 +25,9 @@ class NavDatabase {
     // is read anew by the next lookup. A calculation begins with it, so that
     // its lookups all see the files as they were when it began.
     void checkForChanges();
+    // Gets every file ready for lookups now; the desktop program does this
+    // once it shows its window, so that its first calculation is quick.
+    void prepare();
 
     // True when airports.dat has a line for the code; a missing airports.dat is
     // reported through the prompts.

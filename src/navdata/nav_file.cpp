@@ -133,6 +133,13 @@ bool NavFile::indexes() {
     return true;
 }
 
+void NavFile::prepare() {
+    const ClosesText closes{text_};
+    if (ready()) {
+        indexes();
+    }
+}
+
 std::string_view NavFile::lineAt(std::uint32_t start) {
     std::string_view text = text_.lineAt(start);
     if (!text.empty() && text.back() == '\r') {

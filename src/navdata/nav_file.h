@@ -29,6 +29,7 @@ class NavFile : public NavLines {
     const std::string& path() const override { return path_; }
     bool exists() const override;
     void checkForChange() override;
+    void prepare() override;
     bool forEachLine(const OnNavLine& onLine) override;
     bool forEachLineStartingWith(const std::string& word, const OnNavLine& onLine) override;
     bool forEachLineHolding(const std::string& word, const OnNavLine& onLine) override;

@@ -33,6 +33,9 @@ class NavLines {
     // Looks at the file on disk again: a file that changed since it was read
     // is read anew by the next lookup. Lookups in between take it as it was.
     virtual void checkForChange() {}
+    // Gets the file ready for lookups now (reads or builds its indexes), so
+    // that the first lookup does not wait for it.
+    virtual void prepare() {}
     // Every lookup calls `onLine` with the lines it finds, in file order, until
     // `onLine` returns false, and returns false when the file cannot be read.
     // Every line from the first.
