@@ -16,16 +16,25 @@
 #include "io/text_util.h"
 #include "settings/activation.h"
 #include "settings/path_settings.h"
+#include "settings/program_folder.h"
 #include "settings/startup.h"
 
 namespace skyloom::cli {
 
 namespace {
 
-std::string programFolderOf(const CliOptions& options) {
-    return options.programFolder.empty()
-               ? executableFolder()
-               : withoutTrailingSeparator(cp1252FromUtf8(options.programFolder));
+// The named program folder, or the default one (empty with a message on
+// standard error when that cannot be made ready).
+std::string programFolderOf(const CliOptions& options, std::ostream& err) {
+    if (!options.programFolder.empty()) {
+        return withoutTrailingSeparator(cp1252FromUtf8(options.programFolder));
+    }
+    const DefaultProgramFolder found = FindDefaultProgramFolder();
+    if (!found.error.empty()) {
+        err << utf8From1252(found.error) << '\n';
+        return "";
+    }
+    return found.programFolder;
 }
 
 // Reads what the main window reads when it starts and first becomes active
@@ -87,7 +96,11 @@ int runBatch(const CliOptions& options, std::istream& in, std::ostream& out, std
              bool interactive) {
     TerminalPrompts prompts(in, err, interactive);
     prompts.choiceAnswers.assign(options.choices.begin(), options.choices.end());
-    Session session(programFolderOf(options), prompts);
+    const std::string programFolder = programFolderOf(options, err);
+    if (programFolder.empty()) {
+        return kExitStopped;
+    }
+    Session session(programFolder, prompts);
     MainWindowData& data = session.data;
     CommandContext& context = session.context;
 

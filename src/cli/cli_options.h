@@ -11,7 +11,7 @@ namespace skyloom::cli {
 
 struct CliOptions {
     std::string route;                      // the ROUTE words joined by one blank
-    std::string programFolder;              // empty: the executable's folder
+    std::string programFolder;              // empty: the default program folder
     std::optional<Aircraft> aircraft;       // --aircraft
     std::string cruise = "31000";           // --cruise
     std::optional<bool> createFsPlan;       // --fs-plan / --no-fs-plan

@@ -75,6 +75,9 @@ MainWindow::MainWindow(const std::string& programFolder, QWidget* parent)
     fixedSize_ = QSize(client->width(), client->height() + menuBar()->sizeHint().height());
     setFixedSize(fixedSize_);
     refreshFromData();
+    // Once the window shows, the navigation indexes are read (or built, the
+    // first time), so that the first calculation does not wait for them.
+    QTimer::singleShot(0, this, [this] { session_.nav().prepare(); });
 }
 
 MainWindow::~MainWindow() = default;
