@@ -47,6 +47,8 @@ std::optional<AirportPair> AirportsToFind(CommandContext& context) {
 FoundRoute FindAirwayRoute(Session& session, const AirportPair& airports) {
     Prompts& prompts = session.prompts;
     prompts.setBusy(true);
+    // As a calculation does: the files as they are now, the network with them.
+    session.nav().checkForChanges();
     const AirwayNetwork& network = session.airwayNetwork();
     FoundRoute found = FindRoute(network, session.nav(), toUpper1252(airports.departure),
                                  toUpper1252(airports.destination));

@@ -24,7 +24,8 @@ TEST(Session, OpensTheNavigationDatabaseAgainWhenItsFolderChanges) {
     EXPECT_TRUE(session.nav().IsAirway("UN872"));
 }
 
-// The route finder's network follows its wpNavRTE.txt like the lookups do.
+// The route finder's network follows its wpNavRTE.txt as the lookups do once
+// the database has looked at the files again.
 TEST(Session, BuildsTheAirwayNetworkAgainWhenTheAirwayFileChanges) {
     testing::ScriptedPrompts prompts;
     testing::TempFolder nav;
@@ -34,6 +35,7 @@ TEST(Session, BuildsTheAirwayNetworkAgainWhenTheAirwayFileChanges) {
     testing::writeBytes(nav.file("wpNavRTE.txt"), "A1 001 ABC 1.0 2.0\r\n");
     EXPECT_EQ(session.airwayNetwork().points().size(), 1u);
     testing::writeBytes(nav.file("wpNavRTE.txt"), "A1 001 ABC 1.0 2.0\r\nA1 002 DEF 1.0 3.0\r\n");
+    session.nav().checkForChanges();  // as every search begins
     EXPECT_EQ(session.airwayNetwork().points().size(), 2u);
 }
 
