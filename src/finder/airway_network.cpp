@@ -50,6 +50,31 @@ int cellOf(double latitude, double longitude) {
 
 const std::vector<int> kNoLines;
 
+// Groups the items 0 to count - 1 by their key (0 to keys - 1; a negative key
+// leaves the item out), keeping their order: grouped[starts[key]] up to
+// grouped[starts[key + 1]] are the items of one key.
+template <class KeyOf>
+void groupBy(std::size_t count, std::size_t keys, const KeyOf& keyOf, std::vector<int>& starts,
+             std::vector<int>& grouped) {
+    starts.assign(keys + 1, 0);
+    for (std::size_t item = 0; item < count; ++item) {
+        if (const int key = keyOf(item); key >= 0) {
+            ++starts[static_cast<std::size_t>(key) + 1];
+        }
+    }
+    for (std::size_t key = 0; key < keys; ++key) {
+        starts[key + 1] += starts[key];
+    }
+    grouped.resize(static_cast<std::size_t>(starts.back()));
+    std::vector<int> next(starts.begin(), starts.end() - 1);
+    for (std::size_t item = 0; item < count; ++item) {
+        if (const int key = keyOf(item); key >= 0) {
+            grouped[static_cast<std::size_t>(next[static_cast<std::size_t>(key)]++)] =
+                static_cast<int>(item);
+        }
+    }
+}
+
 }  // namespace
 
 void SetUnitVector(NetworkPoint& point) {
@@ -243,58 +268,36 @@ int AirwayNetwork::addPoint(const std::vector<std::string_view>& fields) {
 }
 
 void AirwayNetwork::finish() {
-    pointLineStart_.assign(points_.size() + 1, 0);
-    for (int point : linePoints_) {
-        if (point >= 0) {
-            ++pointLineStart_[static_cast<std::size_t>(point) + 1];
-        }
-    }
-    for (std::size_t p = 0; p < points_.size(); ++p) {
-        pointLineStart_[p + 1] += pointLineStart_[p];
-    }
-    pointLines_.resize(static_cast<std::size_t>(pointLineStart_.back()));
-    std::vector<int> nextLine(pointLineStart_.begin(), pointLineStart_.end() - 1);
-    for (std::size_t k = 0; k < linePoints_.size(); ++k) {
-        if (linePoints_[k] >= 0) {
-            pointLines_[static_cast<std::size_t>(
-                nextLine[static_cast<std::size_t>(linePoints_[k])]++)] = static_cast<int>(k);
-        }
-    }
-    stopStart_.assign(points_.size() + 1, 0);
-    for (const AirwayChain& chain : chains_) {
-        for (int point : chain.points) {
-            ++stopStart_[static_cast<std::size_t>(point) + 1];
-        }
-    }
-    for (std::size_t p = 0; p < points_.size(); ++p) {
-        stopStart_[p + 1] += stopStart_[p];
-    }
-    stops_.resize(static_cast<std::size_t>(stopStart_.back()));
-    std::vector<int> next(stopStart_.begin(), stopStart_.end() - 1);
+    groupBy(
+        linePoints_.size(), points_.size(), [this](std::size_t k) { return linePoints_[k]; },
+        pointLineStart_, pointLines_);
+
+    std::vector<ChainStop> all;
     for (std::size_t c = 0; c < chains_.size(); ++c) {
-        AirwayChain& chain = chains_[c];
-        for (std::size_t i = 0; i < chain.points.size(); ++i) {
-            const int slot = next[static_cast<std::size_t>(chain.points[i])]++;
-            stops_[static_cast<std::size_t>(slot)] =
-                ChainStop{static_cast<int>(c), static_cast<int>(i)};
-            chain.stops.push_back(slot);
+        chains_[c].stops.resize(chains_[c].points.size());
+        for (std::size_t i = 0; i < chains_[c].points.size(); ++i) {
+            all.push_back(ChainStop{static_cast<int>(c), static_cast<int>(i)});
         }
     }
-    cellStart_.assign(kGridRows * kGridColumns + 1, 0);
-    for (const NetworkPoint& point : points_) {
-        ++cellStart_[static_cast<std::size_t>(cellOf(point.latitude, point.longitude)) + 1];
+    std::vector<int> order;
+    groupBy(
+        all.size(), points_.size(),
+        [&](std::size_t k) {
+            return chains_[static_cast<std::size_t>(all[k].chain)]
+                .points[static_cast<std::size_t>(all[k].index)];
+        },
+        stopStart_, order);
+    for (std::size_t slot = 0; slot < order.size(); ++slot) {
+        const ChainStop& stop = all[static_cast<std::size_t>(order[slot])];
+        stops_.push_back(stop);
+        chains_[static_cast<std::size_t>(stop.chain)].stops[static_cast<std::size_t>(stop.index)] =
+            static_cast<int>(slot);
     }
-    for (std::size_t c = 0; c + 1 < cellStart_.size(); ++c) {
-        cellStart_[c + 1] += cellStart_[c];
-    }
-    cellPoints_.resize(points_.size());
-    std::vector<int> fill(cellStart_.begin(), cellStart_.end() - 1);
-    for (std::size_t p = 0; p < points_.size(); ++p) {
-        const int cell = cellOf(points_[p].latitude, points_[p].longitude);
-        cellPoints_[static_cast<std::size_t>(fill[static_cast<std::size_t>(cell)]++)] =
-            static_cast<int>(p);
-    }
-    cellUnits_.reserve(cellPoints_.size());
+
+    groupBy(
+        points_.size(), static_cast<std::size_t>(kGridRows * kGridColumns),
+        [this](std::size_t p) { return cellOf(points_[p].latitude, points_[p].longitude); },
+        cellStart_, cellPoints_);
     for (int point : cellPoints_) {
         const double* unit = points_[static_cast<std::size_t>(point)].unit;
         cellUnits_.push_back(Unit{unit[0], unit[1], unit[2]});

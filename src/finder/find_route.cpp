@@ -115,20 +115,37 @@ void measure(const AirwayNetwork& network, const SearchEnds& ends, const PathRes
     found.lengthNm = static_cast<int>(std::floor(total + 0.5));
 }
 
+bool findAirports(NavDatabase& nav, const std::string& departure, const std::string& destination,
+                  SearchEnds& ends, std::string& problem) {
+    for (const auto& [code, point] :
+         {std::pair{departure, &ends.departure}, std::pair{destination, &ends.destination}}) {
+        std::optional<NetworkPoint> airport = airportPoint(nav, code);
+        if (!airport) {
+            problem = "Airport '" + code + "' not found.";
+            return false;
+        }
+        *point = *airport;
+    }
+    return true;
+}
+
+std::string routeText(const std::string& departure, const std::vector<std::string>& words,
+                      const std::string& destination) {
+    std::string text = departure;
+    for (const std::string& word : words) {
+        text += " " + word;
+    }
+    return text + " " + destination;
+}
+
 }  // namespace
 
 FoundRoute FindRoute(const AirwayNetwork& network, NavDatabase& nav, const std::string& departure,
                      const std::string& destination, const FinderOptions& options) {
     FoundRoute found;
     SearchEnds ends;
-    for (const auto& [code, point] :
-         {std::pair{departure, &ends.departure}, std::pair{destination, &ends.destination}}) {
-        std::optional<NetworkPoint> airport = airportPoint(nav, code);
-        if (!airport) {
-            found.problem = "Airport '" + code + "' not found.";
-            return found;
-        }
-        *point = *airport;
+    if (!findAirports(nav, departure, destination, ends, found.problem)) {
+        return found;
     }
     if (departure == destination) {
         found.found = true;
@@ -154,11 +171,7 @@ FoundRoute FindRoute(const AirwayNetwork& network, NavDatabase& nav, const std::
         }
         FoundRoute candidate;
         candidate.found = true;
-        candidate.text = departure;
-        for (const std::string& word : words.words) {
-            candidate.text += " " + word;
-        }
-        candidate.text += " " + destination;
+        candidate.text = routeText(departure, words.words, destination);
         candidate.choices = words.choices;
         measure(network, ends, *path, candidate);
         if (withChoices.found &&
