@@ -51,6 +51,9 @@ bool readSettings(CommandContext& context, const CliOptions& options) {
         return false;
     }
     ReadPathSettings(settings, context.prompts);
+    if (!options.findRoute.empty() && !options.calculationOption) {
+        return true;  // only finding a route: no aircraft, no performance file
+    }
     ReadCheckSetting(settings, context.data);
     RestoreAircraftChoice(settings, [&context](Aircraft a) { ChooseAircraft(context, a); });
     if (options.aircraft) {
