@@ -1,12 +1,12 @@
 #include "finder/path_search.h"
 
-#include "geo/great_circle.h"
-
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <limits>
 #include <queue>
+
+#include "geo/great_circle.h"
 
 namespace skyloom {
 
