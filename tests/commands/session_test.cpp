@@ -47,6 +47,14 @@ class NavigationFilesReplaced : public ::testing::Test {
         session.settings.pathNavData = nav.path() + kPathSeparator;
         session.data.route = "EDDF SPA UL610 KOBLI EGLL";
     }
+    void TearDown() override {
+        // Windows keeps a file without write permission from being removed.
+        for (const char* name : {kAirportsFile, kRunwaysFile, kAirwaysFile}) {
+            std::error_code ignored;
+            std::filesystem::permissions(toNativePath(nav.file(name)),
+                                         std::filesystem::perms::owner_all, ignored);
+        }
+    }
     void replace(const std::string& name, const std::string& bytes) {
         testing::writeBytes(nav.file(name + ".new"), bytes);
         std::filesystem::rename(toNativePath(nav.file(name + ".new")),
