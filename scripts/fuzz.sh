@@ -34,6 +34,13 @@ else
 fi
 mkdir -p "$fuzz_dir/artifacts" "$fuzz_dir/logs"
 
+# The files the harnesses write for their readers, in memory where possible.
+scratch_base=/dev/shm
+[[ -d $scratch_base ]] || scratch_base=${TMPDIR:-/tmp}
+SKYLOOM_FUZZ_SCRATCH=$(mktemp -d "$scratch_base/skyloom-fuzz.XXXXXX") || exit 1
+export SKYLOOM_FUZZ_SCRATCH
+trap 'rm -rf "$SKYLOOM_FUZZ_SCRATCH"' EXIT
+
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 

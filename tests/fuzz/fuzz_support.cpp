@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -26,15 +27,23 @@ std::vector<std::string> splitParts(const std::uint8_t* data, std::size_t size, 
 
 namespace {
 
+// In memory where there is a place for it: most harnesses write a file per
+// input. scripts/fuzz.sh names a folder that it removes afterwards, since a
+// harness that crashes leaves its own behind.
+std::filesystem::path scratchBase() {
+    if (const char* chosen = std::getenv("SKYLOOM_FUZZ_SCRATCH")) {
+        return chosen;
+    }
+    const std::filesystem::path shm = "/dev/shm";
+    return std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
+}
+
 // Made on first use and removed when the process ends normally (libFuzzer
 // ends a timed run through exit()).
 struct Scratch {
     std::string folder;
     Scratch() {
-        // In memory where there is a place for it: most harnesses write a file per input.
-        const std::filesystem::path shm = "/dev/shm";
-        const std::filesystem::path base =
-            std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
+        const std::filesystem::path base = scratchBase();
         const auto path = base / ("skyloom-fuzz-" + std::to_string(::getpid()));
         std::filesystem::create_directories(path);
         folder = path.string() + "/";
