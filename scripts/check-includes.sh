@@ -13,13 +13,14 @@ cd "$(dirname "$0")/.."
 source_dir=${source_dir:-src}
 
 # folder: the folders it may include. A folder only ever includes folders that
-# stand below it; the folders of one level (route, formats, fuel, settings, map)
+# stand below it; the folders of one level (route, formats, fuel, settings, map, finder)
 # do not include one another. What a writer needs of the aircraft, the fuel or
 # the settings reaches it through the data store in core/.
 table='
-ui:       commands route formats fuel settings map navdata geo core io
-cli:      commands route formats fuel settings map navdata geo core io
-commands: route formats fuel settings map navdata geo core io
+ui:       commands route formats fuel settings map finder navdata geo core io
+cli:      commands route formats fuel settings map finder navdata geo core io
+commands: route formats fuel settings map finder navdata geo core io
+finder:   navdata geo core io
 route:    navdata geo core io
 formats:  navdata geo core io
 fuel:     geo core io

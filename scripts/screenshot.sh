@@ -3,8 +3,10 @@
 # prepares a program folder on the sample data, starts the program on a
 # virtual X server, types the Frankfurt to New York route into the route
 # field, chooses the PMDG 747, presses "Calculate" and saves the main window
-# as docs/images/main-window.png; then opens the "Map" menu entry and saves
-# the route map window as docs/images/route-map.png.
+# as docs/images/main-window.png; then lets "Route" -> "Find route…" find the
+# route from EDDF to KJFK, saves its window as docs/images/find-route.png,
+# uses and calculates it, opens the "Map" menu entry and saves the route map
+# window as docs/images/route-map.png.
 #
 #   scripts/screenshot.sh
 #
@@ -113,19 +115,54 @@ capture() {
 }
 capture "$window" docs/images/main-window.png
 
-# The "Map" menu entry is the rightmost in the menu bar: click the right end
-# of the menu bar's text.
+# The words of the menu bar, one "left right" pair of pixel columns a line:
+# "Flights", "Route", "Set Paths", "Help", "Map" (a gap of more than 5 pixels
+# parts two words).
 import -window "$window" -crop "${WIDTH}x${menu_height}+0+0" "$work/menu-bar.png"
-text_box=$(convert "$work/menu-bar.png" -colorspace gray -threshold 50% -fuzz 10% -trim \
-    -format '%w %h %X %Y' info:)
-read -r text_width _ text_left _ <<<"$text_box"
-xdotool mousemove --window "$window" $((text_left + text_width - 8)) $((menu_height / 2)) click 1
-map=""
-for _ in $(seq 20); do
-    map=$(program_windows | grep -vx "$window" | head -n 1 || true)
-    [[ -z "$map" ]] || break
+menu_words=$(convert "$work/menu-bar.png" -colorspace gray -threshold 50% -scale "${WIDTH}x1!" \
+    -depth 8 txt:- | awk -F'[,:() ]+' 'NR > 1 {
+        dark = $3 < 250
+        if (dark && !inword) { start = $1; inword = 1 }
+        if (dark) last = $1
+        if (!dark && inword && $1 - last > 5) { print start, last; inword = 0 }
+    }')
+click_menu_word() {
+    local left right
+    read -r left right < <(sed -n "${1}p" <<<"$menu_words")
+    xdotool mousemove --window "$window" $(((left + right) / 2)) $((menu_height / 2)) click 1
     sleep 0.5
-done
+}
+
+# The program's window that is not the main window, once it shows.
+other_window() {
+    local found=""
+    for _ in $(seq 20); do
+        found=$(program_windows | grep -vx "$window" | head -n 1 || true)
+        [[ -z "$found" ]] || break
+        sleep 0.5
+    done
+    echo "$found"
+}
+
+# "Route" -> "Find route…" between the airports of the route field.
+click_control 465 6630 13755 345      # Text1, the route field
+xdotool key ctrl+a
+xdotool type --delay 20 "EDDF KJFK"
+click_menu_word 2
+xdotool mousemove --window "$window" $(($(sed -n 2p <<<"$menu_words" | cut -d' ' -f1) + 20)) \
+    $((menu_height + 12)) click 1
+finder=$(other_window)
+[[ -n "$finder" ]] || fail "the found route's window did not open"
+sleep 1
+capture "$finder" docs/images/find-route.png
+xdotool mousemove --window "$finder" $(((4800 + 540) / 15)) $(((4200 + 210) / 15)) click 1  # "Use"
+sleep 0.5
+click_control 6060 7590 1635 405      # Command1, "Calculate"
+sleep 2
+
+# "Map", the rightmost word of the menu bar.
+click_menu_word 5
+map=$(other_window)
 if [[ -n "$map" ]]; then
     sleep 2  # the map draws its tiles and the route
     capture "$map" docs/images/route-map.png

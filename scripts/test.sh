@@ -2,12 +2,13 @@
 # Builds Skyloom with warnings as errors and runs every check: the formatting
 # of the C++ files, the includes against the layering of the folders, the
 # Linux build, the whole test suite (core tests and the desktop program's
-# window tests, which run without a display), the core tests once more under
-# the sanitizers, a short run of every fuzz harness, the window tests once
-# more in a build without Qt WebEngine, and the Windows cross build with its
-# tests under Wine. Every stage runs even when an earlier one failed (unless
-# it needs that one's result); the last line sums up every stage, and the
-# exit status is non-zero if any failed.
+# window tests, which run without a display), the Debian package made from
+# that build, installed on this machine, used and removed again, the core
+# tests once more under the sanitizers, a short run of every fuzz harness, the
+# window tests once more in a build without Qt WebEngine, and the Windows
+# cross build with its tests and its archive under Wine. Every stage runs even
+# when an earlier one failed (unless it needs that one's result); the last
+# line sums up every stage, and the exit status is non-zero if any failed.
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
@@ -79,14 +80,22 @@ if cmake --preset default; then
         else
             record tests "FAILED $detail"
         fi
+
+        # The Debian package from the same build folder: built, checked with
+        # lintian, installed with apt-get into this machine (the CI's machine
+        # is thrown away after the run), used as a normal user, purged.
+        banner "package"
+        if scripts/package-check.sh; then record package ok; else record package FAILED; fi
     else
         record build FAILED
         record tests skipped
+        record package skipped
     fi
 else
     record configure FAILED
     record build skipped
     record tests skipped
+    record package skipped
 fi
 
 # The core, skyloom-cli and their tests once more, built with clang under

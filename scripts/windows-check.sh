@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Cross-builds Skyloom for 64-bit Windows with MinGW-w64, runs the core tests
-# under Wine, and then checks that skyloom-cli.exe under Wine, set up like a
-# Windows installation (path.ini with "Z:\...\" folders, the program folder
-# found through the executable), writes exactly the same route files as the
-# Linux skyloom-cli does for the same routes. Exits non-zero on any failure or
-# difference.
+# under Wine, makes the Windows archive (scripts/windows-archive.sh) and then
+# checks that skyloom-cli.exe from the unpacked archive under Wine, set up as a
+# Windows user sets it up (path.ini with "Z:\...\" folders, the archive's
+# sample database, the program folder found through the executable), writes
+# exactly the same route files as the Linux skyloom-cli does for the same
+# routes. Exits non-zero on any failure or difference.
 #
 #   scripts/windows-check.sh
 #
@@ -28,6 +29,8 @@ echo "Starting Wine (the first start sets up $win_build/wine-prefix)..."
 
 ctest --preset windows
 
+archive=$(scripts/windows-archive.sh | tail -n 1)
+
 # The Linux reference skyloom-cli.
 linux_build=$(realpath -m "${SKYLOOM_LINUX_BUILD:-build}")
 if [[ ! -f "$linux_build/CMakeCache.txt" ]]; then
@@ -49,15 +52,18 @@ rm -rf "$work"
 plans="Flugpl\xC3\xA4ne"  # "Flugpläne" in UTF-8, as the Linux file system holds it
 plans=$(printf "$plans")
 linux_program=$work/linux/Skyloom
-windows_program=$work/windows/Skyloom
-mkdir -p "$linux_program" "$windows_program"
+mkdir -p "$linux_program" "$work/windows"
+# The Windows program folder is the unpacked archive, checked against its own
+# checksums first.
+unzip -q "$archive" -d "$work/windows"
+windows_program=$work/windows/$(basename "$archive" .zip)
+(cd "$windows_program" && sha256sum --quiet -c SHA256SUMS.txt)
 for side in linux windows; do
     for folder in pmdg ivap fs leveld pss; do
         mkdir -p "$work/$side/$plans/$folder"
     done
 done
 cp "$source_dir"/data/program/* "$linux_program/"
-cp "$win_build"/bin/skyloom-cli.exe "$win_build"/bin/*.dat "$windows_program/"
 
 windows_path() {
     local path=$1
@@ -66,8 +72,8 @@ windows_path() {
 
 # path.ini: six folder lines ending with the separator, CR LF, Windows-1252.
 write_path_ini() {
-    local side=$1 file=$2
-    local -a lines=("$source_dir/data/navdata-sample/")
+    local side=$1 file=$2 navdata=$3
+    local -a lines=("$navdata")
     for folder in pmdg ivap fs leveld pss; do
         lines+=("$work/$side/$plans/$folder/")
     done
@@ -81,8 +87,8 @@ write_path_ini() {
     iconv -f UTF-8 -t WINDOWS-1252 "$file.utf8" >"$file"
     rm "$file.utf8"
 }
-write_path_ini linux "$linux_program/path.ini"
-write_path_ini windows "$windows_program/path.ini"
+write_path_ini linux "$linux_program/path.ini" "$source_dir/data/navdata-sample/"
+write_path_ini windows "$windows_program/path.ini" "$windows_program/navdata-sample/"
 printf '1\r\n' >"$linux_program/check.ini"
 printf '1\r\n' >"$windows_program/check.ini"
 

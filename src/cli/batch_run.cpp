@@ -7,6 +7,7 @@
 #include "commands/calculate.h"
 #include "commands/flights.h"
 #include "commands/fs_plan_choice.h"
+#include "commands/route_finder.h"
 #include "commands/save_fmc.h"
 #include "commands/session.h"
 #include "commands/sim_plan_export.h"
@@ -15,16 +16,25 @@
 #include "io/text_util.h"
 #include "settings/activation.h"
 #include "settings/path_settings.h"
+#include "settings/program_folder.h"
 #include "settings/startup.h"
 
 namespace skyloom::cli {
 
 namespace {
 
-std::string programFolderOf(const CliOptions& options) {
-    return options.programFolder.empty()
-               ? executableFolder()
-               : withoutTrailingSeparator(cp1252FromUtf8(options.programFolder));
+// The named program folder, or the default one (empty with a message on
+// standard error when that cannot be made ready).
+std::string programFolderOf(const CliOptions& options, std::ostream& err) {
+    if (!options.programFolder.empty()) {
+        return withoutTrailingSeparator(cp1252FromUtf8(options.programFolder));
+    }
+    const DefaultProgramFolder found = FindDefaultProgramFolder();
+    if (!found.error.empty()) {
+        err << utf8From1252(found.error) << '\n';
+        return "";
+    }
+    return found.programFolder;
 }
 
 // Reads what the main window reads when it starts and first becomes active
@@ -41,6 +51,9 @@ bool readSettings(CommandContext& context, const CliOptions& options) {
         return false;
     }
     ReadPathSettings(settings, context.prompts);
+    if (!options.findRoute.empty() && !options.calculationOption) {
+        return true;  // only finding a route: no aircraft, no performance file
+    }
     ReadCheckSetting(settings, context.data);
     RestoreAircraftChoice(settings, [&context](Aircraft a) { ChooseAircraft(context, a); });
     if (options.aircraft) {
@@ -62,13 +75,35 @@ void printWritten(std::ostream& out, const std::vector<std::string>& paths) {
     }
 }
 
+// --find-route: prints the found route; it becomes the route to calculate
+// when a calculation option was given. Nothing when it is not found.
+std::optional<std::string> findRoute(Session& session, const CliOptions& options,
+                                     TerminalPrompts& prompts, std::ostream& out) {
+    const AirportPair airports{cp1252FromUtf8(options.findRoute[0]),
+                               cp1252FromUtf8(options.findRoute[1])};
+    const FoundRoute found = FindAirwayRoute(session, airports);
+    if (!found.found) {
+        return std::nullopt;
+    }
+    out << utf8From1252(found.text) << '\n' << FoundRouteFigures(found) << '\n';
+    for (const std::string& choice : found.choices) {
+        out << "Choose " << utf8From1252(choice) << '\n';
+    }
+    prompts.foundRouteChoices.assign(found.choices.begin(), found.choices.end());
+    return found.text;
+}
+
 }  // namespace
 
 int runBatch(const CliOptions& options, std::istream& in, std::ostream& out, std::ostream& err,
              bool interactive) {
     TerminalPrompts prompts(in, err, interactive);
     prompts.choiceAnswers.assign(options.choices.begin(), options.choices.end());
-    Session session(programFolderOf(options), prompts);
+    const std::string programFolder = programFolderOf(options, err);
+    if (programFolder.empty()) {
+        return kExitStopped;
+    }
+    Session session(programFolder, prompts);
     MainWindowData& data = session.data;
     CommandContext& context = session.context;
 
@@ -84,6 +119,17 @@ int runBatch(const CliOptions& options, std::istream& in, std::ostream& out, std
         }
     } else {
         data.route = cp1252FromUtf8(options.route);
+        if (!options.findRoute.empty()) {
+            std::optional<std::string> found = findRoute(session, options, prompts, out);
+            if (!found) {
+                return kExitStopped;
+            }
+            if (!options.calculationOption) {
+                return kExitDone;
+            }
+            out << '\n';
+            data.route = *found;
+        }
         if (trimBlanks(data.route).empty()) {
             prompts.message({"The route is empty: nothing to calculate.", MessageButtons::Ok,
                              MessageIcon::Information, ""});

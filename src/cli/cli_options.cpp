@@ -55,6 +55,18 @@ std::string takeChoices(const std::string& list, CliOptions& options) {
     return "";
 }
 
+// With --find-route these ask for the found route to be calculated at once.
+bool isCalculationOption(const std::string& argument) {
+    for (const char* name :
+         {"--aircraft", "--cruise", "--fs-plan", "--no-fs-plan", "--only-fs-plan", "--save",
+          "--choose", "--save-flight", "--xplane-fms", "--msfs-pln"}) {
+        if (argument == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Reads the value that follows an option into its argument; false when the
 // command line ends first.
 using ValueReader = std::function<bool(std::string&)>;
@@ -100,6 +112,13 @@ bool applyValueOption(const std::string& argument, const ValueReader& value, Cli
         }
     } else if (argument == "--choose") {
         error = value(text) ? takeChoices(text, options) : "--choose needs a list";
+    } else if (argument == "--find-route") {
+        std::string destination;
+        if (!value(text) || !value(destination)) {
+            error = "--find-route needs a departure and a destination";
+        } else {
+            options.findRoute = {text, destination};
+        }
     } else if (std::optional<std::string> CliOptions::*file = fileOption(argument)) {
         if (!value(text) || text.empty()) {
             error = argument + " needs a file";
@@ -121,6 +140,11 @@ std::string takeRoute(const std::vector<std::string>& routeWords, CliOptions& op
     if (options.help || options.version) {
         return "";
     }
+    if (!options.findRoute.empty()) {
+        return !routeWords.empty()  ? "--find-route takes no ROUTE"
+               : options.loadFlight ? "--find-route and --load-flight exclude each other"
+                                    : "";
+    }
     if (options.loadFlight && !routeWords.empty()) {
         return "--load-flight takes no ROUTE";
     }
@@ -141,7 +165,8 @@ std::string usageText() {
            "  ROUTE...                  departure airport, waypoints and airways, destination\n"
            "                            airport; several arguments are joined with one blank\n"
            "  --program-folder DIR      folder with path.ini, AC.ini, check.ini and the\n"
-           "                            performance files (default: the executable's folder)\n"
+           "                            performance files (default: the executable's folder;\n"
+           "                            installed in PREFIX/bin, $XDG_DATA_HOME/skyloom)\n"
            "  --aircraft 737|747|767|777  the aircraft (default: as AC.ini, else 737)\n"
            "  --cruise TEXT             cruise altitude in feet (default 31000)\n"
            "  --fs-plan, --no-fs-plan   also write the FS9 plan, or not (default: check.ini)\n"
@@ -154,6 +179,9 @@ std::string usageText() {
            "  --load-flight FILE        restore a saved flight instead of calculating\n"
            "  --xplane-fms FILE         also write the flight as an X-Plane 11/12 plan (.fms)\n"
            "  --msfs-pln FILE           also write the flight as an MSFS 2020/2024 plan (.pln)\n"
+           "  --find-route DEP DEST     find the airway route between two airports and print\n"
+           "                            it instead of a ROUTE; with any option above from\n"
+           "                            --aircraft on, also calculate it\n"
            "  --help                    this text\n"
            "  --version                 the program's version\n"
            "\n"
@@ -174,6 +202,7 @@ ParseResult parseCommandLine(const std::vector<std::string>& arguments) {
             target = arguments[++i];
             return true;
         };
+        options.calculationOption = options.calculationOption || isCalculationOption(argument);
         if (applySwitch(argument, options)) {
             continue;
         }

@@ -11,7 +11,7 @@ namespace skyloom::cli {
 
 struct CliOptions {
     std::string route;                      // the ROUTE words joined by one blank
-    std::string programFolder;              // empty: the executable's folder
+    std::string programFolder;              // empty: the default program folder
     std::optional<Aircraft> aircraft;       // --aircraft
     std::string cruise = "31000";           // --cruise
     std::optional<bool> createFsPlan;       // --fs-plan / --no-fs-plan
@@ -22,6 +22,8 @@ struct CliOptions {
     std::optional<std::string> loadFlight;  // --load-flight
     std::optional<std::string> xplaneFms;   // --xplane-fms
     std::optional<std::string> msfsPln;     // --msfs-pln
+    std::vector<std::string> findRoute;     // --find-route DEP DEST: the two codes
+    bool calculationOption = false;         // an option that only a calculation uses
     bool help = false;
     bool version = false;
 };

@@ -27,6 +27,14 @@ std::optional<std::string> TerminalPrompts::input(const InputBox& /*box*/) {
 }
 
 std::string TerminalPrompts::chooseWaypoint(const WaypointChoice& choice) {
+    if (!foundRouteChoices.empty()) {
+        for (const std::string& candidate : choice.candidates) {
+            if (candidate == foundRouteChoices.front()) {
+                foundRouteChoices.pop_front();
+                return candidate;
+            }
+        }
+    }
     if (choiceAnswers.empty()) {
         return interactive_ ? askAtTerminal(choice) : std::string();
     }

@@ -19,6 +19,9 @@ class TerminalPrompts : public Prompts {
 
     // Answers for the waypoint choice, in order ("3", "0", "n").
     std::deque<std::string> choiceAnswers;
+    // The candidate lines a found route needs, in order: taken before the
+    // answers above whenever the next one is among the candidates.
+    std::deque<std::string> foundRouteChoices;
     // What the next input box receives (the --save name).
     std::optional<std::string> inputAnswer;
     // What the next file dialog returns (the --save-flight / --load-flight file).

@@ -103,7 +103,7 @@ void showRoute(MainWindowData& data, ResolvedRoute route) {
     data.fmcLines = FmcFormatFor(data.aircraft).write(route);
     data.routeListing = RouteListingLines(route);
     data.planWaypointLines = Fs9PlanWaypointLines(route);
-    data.planLines = Fs9PlanLines(route, data.cruiseAltitude);
+    data.planLines = Fs9PlanLines(route, data.cruiseAltitude, data.planWaypointLines);
     data.unresolved = route.unresolvedNames();
     data.routePoints = RoutePointLines(route);
     data.cruiseCheckColour = cruiseCheckColour(route, data.cruiseAltitude);
@@ -119,6 +119,7 @@ CalculateResult Calculate(CommandContext& context, NavDatabase& nav) {
         return {};
     }
     data.route = toUpper1252(data.route);
+    nav.checkForChanges();
     std::string departureCode;
     std::string destinationCode;
     if (!checkAirports(context, nav, departureCode, destinationCode)) {

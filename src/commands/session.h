@@ -5,8 +5,10 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "core/command_context.h"
+#include "finder/airway_network.h"
 #include "navdata/nav_database.h"
 
 namespace skyloom {
@@ -27,10 +29,15 @@ class Session {
     // when the path settings name another folder; until then what it has read
     // stays warm between calculations.
     NavDatabase& nav();
+    // The airway network of that database for the route finder, built on
+    // first use and kept with the database while its airway file stays as it is.
+    const AirwayNetwork& airwayNetwork();
 
   private:
     std::unique_ptr<NavDatabase> nav_;
     std::string navFolder_;
+    std::unique_ptr<AirwayNetwork> network_;
+    std::pair<long long, long long> networkStamp_{-1, -1};  // size and time of wpNavRTE.txt
 };
 
 }  // namespace skyloom

@@ -44,6 +44,10 @@ struct ResolvedPoint {
     std::string lineAirway{};      // field 0 of the navigation line the position came from
     std::string latitudeText{};    // signed decimal degrees, as in wpNavRTE.txt
     std::string longitudeText{};
+    // The position as the route records write it, "1 N 50.100000 E 8.100000 0",
+    // and as the route listing shows it, "N 50.100000\tE 8.100000".
+    std::string recordText{};
+    std::string listingText{};
     double latitude = 0.0;
     double longitude = 0.0;
 

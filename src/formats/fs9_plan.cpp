@@ -28,8 +28,7 @@ std::string airportCoordinates(const ResolvedAirport& airport) {
 
 // A direct waypoint's airway follows a bare ",", an airway point's ", ".
 std::string waypointRest(const ResolvedPoint& point) {
-    const std::string record =
-        WaypointPositionOf(point.latitudeText, point.longitudeText).recordText();
+    const std::string& record = point.recordText;
     return point.identifier + ", " + planWaypointType(point.identifier) +
            FormatFs9Coordinates(record.substr(0, record.size() - 2), "0") +
            (point.onAirway() ? ", " + point.airway : "," + point.lineAirway);
@@ -52,8 +51,8 @@ std::vector<std::string> Fs9PlanWaypointLines(const ResolvedRoute& route) {
     return lines;
 }
 
-std::vector<std::string> Fs9PlanLines(const ResolvedRoute& route,
-                                      const std::string& cruiseAltitude) {
+std::vector<std::string> Fs9PlanLines(const ResolvedRoute& route, const std::string& cruiseAltitude,
+                                      const std::vector<std::string>& waypointLines) {
     const ResolvedAirport& from = route.departure;
     const ResolvedAirport& to = route.destination;
     std::vector<std::string> lines{
@@ -67,8 +66,7 @@ std::vector<std::string> Fs9PlanLines(const ResolvedRoute& route,
         "destination_id=" + to.planCode + ", " + airportCoordinates(to),
         "departure_name =" + from.planCode,
         "destination_name =" + to.planCode};
-    const std::vector<std::string> waypoints = Fs9PlanWaypointLines(route);
-    lines.insert(lines.end(), waypoints.begin(), waypoints.end());
+    lines.insert(lines.end(), waypointLines.begin(), waypointLines.end());
     return lines;
 }
 

@@ -25,9 +25,9 @@ namespace skyloom {
 
 // The waypoint lines alone, departure first (List5).
 std::vector<std::string> Fs9PlanWaypointLines(const ResolvedRoute& route);
-// The whole plan: its keys, then the waypoint lines (List4).
-std::vector<std::string> Fs9PlanLines(const ResolvedRoute& route,
-                                      const std::string& cruiseAltitude);
+// The whole plan: its keys, then `waypointLines`, those of the route (List4).
+std::vector<std::string> Fs9PlanLines(const ResolvedRoute& route, const std::string& cruiseAltitude,
+                                      const std::vector<std::string>& waypointLines);
 
 // The plan file always goes into PathFsPlans, named without a prefix.
 inline constexpr std::string Settings::*kFs9PlanFolder = &Settings::pathFsPlans;

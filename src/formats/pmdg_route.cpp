@@ -1,7 +1,5 @@
 #include "formats/pmdg_route.h"
 
-#include "geo/coordinates.h"
-
 namespace skyloom {
 
 namespace {
@@ -30,9 +28,7 @@ void addWaypoint(Lines& lines, bool is747, const ResolvedPoint& point) {
     if (!point.onAirway()) {
         via = point.nearDestination ? "-" : (point.airway.empty() ? "DIRECT" : point.airway);
     }
-    lines.insert(lines.end(),
-                 {point.identifier, walked ? "5" : "2", via,
-                  WaypointPositionOf(point.latitudeText, point.longitudeText).recordText()});
+    lines.insert(lines.end(), {point.identifier, walked ? "5" : "2", via, point.recordText});
     addZeros(lines, is747 ? 22 : 21);
     if (point.onAirway()) {
         lines.emplace_back();

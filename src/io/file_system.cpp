@@ -1,5 +1,6 @@
 #include "io/file_system.h"
 
+#include <cstdlib>
 #include <system_error>
 
 #ifdef _WIN32
@@ -180,6 +181,23 @@ std::string executableFolder() {
     }
     return fromNativePath(exe.parent_path());
 #endif
+}
+
+std::string environmentPath(const char* name) {
+#ifdef _WIN32
+    std::wstring wideName;
+    for (const char* c = name; *c != '\0'; ++c) {
+        wideName += static_cast<wchar_t>(*c);
+    }
+    const wchar_t* value = _wgetenv(wideName.c_str());
+#else
+    const char* value = std::getenv(name);
+#endif
+    return value == nullptr ? std::string() : fromNativePath(std::filesystem::path(value));
+}
+
+bool isAbsolutePath(const std::string& path) {
+    return !path.empty() && (path.front() == kPathSeparator || toNativePath(path).is_absolute());
 }
 
 std::string withoutTrailingSeparator(std::string folder) {

@@ -36,6 +36,11 @@ long long fileSize(const std::string& path);
 
 // The folder holding the running executable, without a trailing separator.
 std::string executableFolder();
+// The value of an environment variable that names a path, as Windows-1252
+// text; empty when it is unset.
+std::string environmentPath(const char* name);
+// True for a path from the root of the file system (a drive's root on Windows).
+bool isAbsolutePath(const std::string& path);
 // The folder path without separators at its end, as ProgramFolder is kept
 // (a lone "/" stays).
 std::string withoutTrailingSeparator(std::string folder);

@@ -34,6 +34,7 @@ AirportSearchResult SearchAirports(NavDatabase& nav, std::string_view text) {
     if (trimBlanks(text).empty()) {
         return result;
     }
+    nav.checkForChanges();
     const std::string needle = toUpper1252(text);
     const auto& upper = upperTable();
     std::unordered_set<std::string> listed;

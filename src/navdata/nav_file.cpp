@@ -1,6 +1,5 @@
 #include "navdata/nav_file.h"
 
-#include <fstream>
 #include <system_error>
 
 #include "io/file_system.h"
@@ -10,13 +9,17 @@ namespace skyloom {
 
 namespace {
 
-// Larger files are streamed on every lookup instead of kept in memory.
-constexpr long long kCacheLimit = 256LL * 1024 * 1024;
+// Larger files are streamed on every lookup instead of indexed.
+constexpr long long kIndexLimit = 256LL * 1024 * 1024;
 
 // Sequence numbers and coordinates fill most inner fields; they are left out
 // of the word index (a numeric word is looked up by a plain scan instead).
 bool isNumericWord(std::string_view word) {
     return !word.empty() && word.find_first_not_of("0123456789.-+") == std::string_view::npos;
+}
+
+bool hasDigit(std::string_view text) {
+    return text.find_first_of("0123456789") != std::string_view::npos;
 }
 
 // Calls `onWord` with the first word of the line (up to its first blank) and
@@ -39,6 +42,36 @@ void forEachWord(std::string_view line, OnWord onWord) {
     }
 }
 
+// The characters from `start`, at most `width` of them; empty for a shorter line.
+std::string_view columnsOf(std::string_view line, std::size_t start, std::size_t width) {
+    return line.size() > start ? line.substr(start, width) : line.substr(line.size());
+}
+
+// Calls `onLine(start, text)` for every line of `all` until it returns false.
+// Lines end at LF, a CR before it is dropped, and a last line without LF
+// counts when it holds anything, as a line reader sees them.
+template <class OnLine>
+void forEachLineIn(std::string_view all, OnLine onLine) {
+    for (std::size_t start = 0; start < all.size();) {
+        std::size_t end = all.find('\n', start);
+        end = end == std::string_view::npos ? all.size() : end;
+        std::string_view text = all.substr(start, end - start);
+        if (!text.empty() && text.back() == '\r') {
+            text.remove_suffix(1);
+        }
+        if (!onLine(static_cast<std::uint32_t>(start), text)) {
+            return;
+        }
+        start = end + 1;
+    }
+}
+
+// Closes the file when a lookup is done with it.
+struct ClosesText {
+    NavText& text;
+    ~ClosesText() { text.close(); }
+};
+
 }  // namespace
 
 bool NavFile::exists() const {
@@ -46,216 +79,223 @@ bool NavFile::exists() const {
 }
 
 void NavFile::forget() {
-    loaded_ = false;
+    text_.reset({}, 0);
     indexed_ = false;
-    bytes_.clear();
-    bytes_.shrink_to_fit();
-    lineStarts_.clear();
-    byFirstWord_ = WordIndex();
-    byInnerWord_ = WordIndex();
+    firstWords_ = innerWords_ = columns_ = textAfter_ = LineIndex();
+    textAfterKept_ = false;
 }
 
-bool NavFile::refresh() {
+void NavFile::checkForChange() {
     std::error_code ec;
     const auto time = std::filesystem::last_write_time(toNativePath(path_), ec);
     const long long size = fileSize(path_);
     if (ec || size < 0) {
         forget();
-        return false;
+        state_ = State::Unreadable;
+        return;
     }
-    if (loaded_ && size == loadedSize_ && time == loadedTime_) {
-        return true;
+    if ((state_ == State::Loaded || state_ == State::Streamed) && size == size_ && time == time_) {
+        return;
     }
     forget();
-    if (size > kCacheLimit) {
-        return true;  // streamed
+    size_ = size;
+    time_ = time;
+    state_ = size > kIndexLimit ? State::Streamed : State::Changed;
+}
+
+// True when the lookups can go on: the file is loaded (its indexes from the
+// cache when it has one that fits), or streamed.
+bool NavFile::ready() {
+    if (state_ == State::Unknown) {
+        checkForChange();
     }
-    std::optional<std::string> bytes = readWholeFile(path_, kCacheLimit);
-    if (!bytes) {
+    if (state_ == State::Changed) {
+        if (text_.reset(path_, static_cast<std::size_t>(size_))) {
+            indexed_ = loadCache();
+            state_ = State::Loaded;
+        } else {
+            state_ = State::Unreadable;
+        }
+    }
+    return state_ == State::Loaded || state_ == State::Streamed;
+}
+
+// True when the lookups can use the indexes; builds them if the cache had none.
+bool NavFile::indexes() {
+    if (state_ != State::Loaded) {
         return false;
     }
-    bytes_ = std::move(*bytes);
-    // Lines end at LF, a CR before it is dropped (see line()), and a last line
-    // without LF counts when it holds anything, as a line reader sees them.
-    lineStarts_.push_back(0);
-    for (std::size_t at = bytes_.find('\n'); at != std::string::npos;
-         at = bytes_.find('\n', at + 1)) {
-        lineStarts_.push_back(static_cast<std::uint32_t>(at + 1));
+    if (!indexed_) {
+        buildIndexes();
+        saveCache();
+        indexed_ = true;
     }
-    if (lineStarts_.back() != bytes_.size()) {
-        lineStarts_.push_back(static_cast<std::uint32_t>(bytes_.size() + 1));
-    }
-    loaded_ = true;
-    loadedSize_ = size;
-    loadedTime_ = time;
     return true;
 }
 
-std::string_view NavFile::line(std::size_t number) const {
-    const std::size_t start = lineStarts_[number];
-    std::size_t end = lineStarts_[number + 1] - 1;  // at its LF, or one past the end
-    if (end > start && bytes_[end - 1] == '\r') {
-        --end;
+void NavFile::prepare() {
+    const ClosesText closes{text_};
+    if (ready()) {
+        indexes();
     }
-    return std::string_view(bytes_).substr(start, end - start);
 }
 
-bool NavFile::forEachLine(const std::function<bool(const std::string&)>& onLine) {
-    return scan([](std::string_view) { return true; }, onLine);
+std::string_view NavFile::lineAt(std::uint32_t start) {
+    std::string_view text = text_.lineAt(start);
+    if (!text.empty() && text.back() == '\r') {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
-bool NavFile::scan(const std::function<bool(std::string_view)>& matches,
-                   const std::function<bool(const std::string&)>& onLine) {
-    if (!refresh()) {
-        return false;
-    }
-    if (!loaded_) {
-        return forEachTextLine(
-            path_, [&](const std::string& text) { return matches(text) ? onLine(text) : true; });
-    }
-    std::string text;  // one per call: a callback may look up this file again
-    for (std::size_t i = 0; i < lineCount(); ++i) {
-        const std::string_view view = line(i);
-        if (matches(view)) {
-            text.assign(view);
-            if (!onLine(text)) {
-                break;
+void NavFile::buildIndexes() {
+    const std::string_view all = text_.all();
+    LineIndexBuilder first(all), inner(all), columns(all), after(all);
+    // The pieces after the columns, of the columns' width, that hold no digit:
+    // with them, a text of that width is looked up in the columns and after
+    // them without a scan. Where they grow beyond a few per line, the file is
+    // not laid out in columns and such lookups scan it.
+    const std::size_t start = plan_.columnStart;
+    const std::size_t width = plan_.columnWidth;
+    std::size_t afterLimit = 4096;
+    textAfterKept_ = plan_.textAfterColumns && width > 0;
+    forEachLineIn(all, [&](std::uint32_t line, std::string_view text) {
+        if (plan_.firstWords || plan_.innerWords) {
+            forEachWord(text, [&](std::string_view word, bool isInner) {
+                if (isInner ? plan_.innerWords : plan_.firstWords) {
+                    (isInner ? inner : first).add(word, line);
+                }
+            });
+        }
+        if (width > 0) {
+            columns.add(columnsOf(text, start, width), line);
+        }
+        for (std::size_t at = start + 1; textAfterKept_ && at + width <= text.size(); ++at) {
+            const std::string_view piece = text.substr(at, width);
+            if (!hasDigit(piece)) {
+                after.add(piece, line);
             }
+        }
+        afterLimit += 2;
+        textAfterKept_ = textAfterKept_ && after.entries() <= afterLimit;
+        return true;
+    });
+    firstWords_ = first.finish();
+    innerWords_ = inner.finish();
+    columns_ = columns.finish();
+    textAfter_ = textAfterKept_ ? after.finish() : LineIndex();
+}
+
+std::span<const std::uint32_t> NavFile::linesOf(const LineIndex& index, std::string_view key) {
+    return index.linesOf(key, [this](std::uint32_t offset, std::uint32_t length) {
+        return text_.view(offset, length);
+    });
+}
+
+bool NavFile::visit(std::span<const std::uint32_t> lines, const OnNavLine& onLine) {
+    std::string text;  // one per call: a callback may look up this file again
+    for (const std::uint32_t start : lines) {
+        text.assign(lineAt(start));
+        if (!onLine(text)) {
+            break;
         }
     }
     return true;
 }
 
-void NavFile::buildIndexes() {
-    indexed_ = true;
-    byFirstWord_ = WordIndex(bytes_);
-    byInnerWord_ = WordIndex(bytes_);
-    if (loadCache()) {
-        return;
-    }
-    const auto lines = static_cast<std::uint32_t>(lineCount());
-    for (std::uint32_t number = 0; number < lines; ++number) {
-        forEachWord(line(number), [&](std::string_view word, bool inner) {
-            (inner ? byInnerWord_ : byFirstWord_).add(word, number);
+template <class Matches>
+bool NavFile::scan(Matches matches, const OnNavLine& onLine) {
+    if (state_ == State::Streamed) {
+        return forEachTextLine(path_, [&](const std::string& text) {
+            return matches(std::string_view(text)) ? onLine(text) : true;
         });
     }
-    saveCache();
-}
-
-// What a cache must begin with to belong to the file as it is now.
-std::string NavFile::cacheHeader() const {
-    std::string header = "skyloom navigation index 1\n";
-    const std::int64_t numbers[] = {
-        loadedSize_, static_cast<std::int64_t>(loadedTime_.time_since_epoch().count()),
-        static_cast<std::int64_t>(lineCount())};
-    header.append(reinterpret_cast<const char*>(numbers), sizeof numbers);
-    return header;
-}
-
-bool NavFile::loadCache() {
-    if (cacheFile_.empty()) {
-        return false;
-    }
-    // Read piece by piece straight into the tables, so the cache is never
-    // held twice.
-    const long long size = fileSize(cacheFile_);
-    std::ifstream in(toNativePath(cacheFile_), std::ios::binary);
-    const std::string header = cacheHeader();
-    std::string found(header.size(), '\0');
-    if (size < 0 || !in || !in.read(found.data(), static_cast<std::streamsize>(found.size())) ||
-        found != header) {
-        return false;
-    }
-    std::uint64_t left = static_cast<std::uint64_t>(size) - header.size();
-    std::uint64_t checksum = 0;
-    std::uint64_t stored = 0;
-    const auto lines = static_cast<std::uint32_t>(lineCount());
-    const bool read =
-        byFirstWord_.readFrom(in, left, checksum, bytes_.size(), lines) &&
-        byInnerWord_.readFrom(in, left, checksum, bytes_.size(), lines) && left == sizeof stored &&
-        in.read(reinterpret_cast<char*>(&stored), sizeof stored) && stored == checksum;
-    if (!read) {
-        byFirstWord_ = WordIndex(bytes_);
-        byInnerWord_ = WordIndex(bytes_);
-    }
-    return read;
-}
-
-// A cache that cannot be written costs only the time to build the index again.
-void NavFile::saveCache() const {
-    if (cacheFile_.empty()) {
-        return;
-    }
-    std::string payload;
-    byFirstWord_.appendTo(payload);
-    byInnerWord_.appendTo(payload);
-    const std::uint64_t checksum = WordIndex::mix(0, payload.data(), payload.size());
-    std::string cache = cacheHeader() + payload;
-    cache.append(reinterpret_cast<const char*>(&checksum), sizeof checksum);
-    const std::size_t folderEnd = cacheFile_.find_last_of("/\\");
-    if (folderEnd != std::string::npos) {
-        createFolder(cacheFile_.substr(0, folderEnd));
-    }
-    writeWholeFile(cacheFile_, cache);
-}
-
-bool NavFile::visit(const WordIndex& index, const std::string& word,
-                    const std::function<bool(const std::string&)>& onLine) {
     std::string text;  // one per call: a callback may look up this file again
-    index.forEachLine(word, [&](std::uint32_t number) {
-        text.assign(line(number));
+    forEachLineIn(text_.all(), [&](std::uint32_t, std::string_view view) {
+        if (!matches(view)) {
+            return true;
+        }
+        text.assign(view);
         return onLine(text);
     });
     return true;
 }
 
-bool NavFile::forEachLineStartingWith(const std::string& word,
-                                      const std::function<bool(const std::string&)>& onLine) {
-    if (!refresh()) {
-        return false;
-    }
-    if (!loaded_ || word.empty() || word.find(' ') != std::string::npos) {
-        const std::string prefix = word + " ";
-        return scan([&](std::string_view text) { return text.substr(0, prefix.size()) == prefix; },
-                    onLine);
-    }
-    if (!indexed_) {
-        buildIndexes();
-    }
-    return visit(byFirstWord_, word, onLine);
+bool NavFile::forEachLine(const OnNavLine& onLine) {
+    const ClosesText closes{text_};
+    return ready() && scan([](std::string_view) { return true; }, onLine);
 }
 
-bool NavFile::forEachLineHolding(const std::string& word,
-                                 const std::function<bool(const std::string&)>& onLine) {
-    if (!refresh()) {
+bool NavFile::forEachLineStartingWith(const std::string& word, const OnNavLine& onLine) {
+    const ClosesText closes{text_};
+    if (!ready()) {
         return false;
     }
-    if (!loaded_ || word.empty() || word.find(' ') != std::string::npos || isNumericWord(word)) {
-        const std::string needle = " " + word + " ";
-        return scan([&](std::string_view text) { return text.find(needle) != std::string::npos; },
-                    onLine);
+    if (plan_.firstWords && !word.empty() && word.find(' ') == std::string::npos && indexes()) {
+        return visit(linesOf(firstWords_, word), onLine);
     }
-    if (!indexed_) {
-        buildIndexes();
-    }
-    return visit(byInnerWord_, word, onLine);
+    const std::string prefix = word + " ";
+    return scan([&](std::string_view text) { return text.substr(0, prefix.size()) == prefix; },
+                onLine);
 }
 
-NavLinesMaker CachedNavFiles(const std::string& cacheFolder) {
-    return [cacheFolder](const std::string& path) -> std::unique_ptr<NavLines> {
-        // The file's name, and a hash of its whole path so that two navigation
-        // folders keep apart.
-        std::uint64_t hash = WordIndex::hashOf(path);
-        char hex[17];
-        for (int i = 15; i >= 0; --i, hash >>= 4) {
-            hex[i] = "0123456789abcdef"[hash & 15];
+bool NavFile::forEachLineHolding(const std::string& word, const OnNavLine& onLine) {
+    const ClosesText closes{text_};
+    if (!ready()) {
+        return false;
+    }
+    if (plan_.innerWords && !word.empty() && word.find(' ') == std::string::npos &&
+        !isNumericWord(word) && indexes()) {
+        return visit(linesOf(innerWords_, word), onLine);
+    }
+    const std::string needle = " " + word + " ";
+    return scan([&](std::string_view text) { return text.find(needle) != std::string_view::npos; },
+                onLine);
+}
+
+bool NavFile::forEachLineWithColumns(std::size_t start, std::size_t width, const std::string& key,
+                                     const OnNavLine& onLine) {
+    const ClosesText closes{text_};
+    if (!ready()) {
+        return false;
+    }
+    if (width > 0 && start == plan_.columnStart && width == plan_.columnWidth && indexes()) {
+        return visit(linesOf(columns_, key), onLine);
+    }
+    return scan([&](std::string_view text) { return columnsOf(text, start, width) == key; },
+                onLine);
+}
+
+bool NavFile::forEachLineHoldingFrom(std::size_t start, const std::string& text,
+                                     const OnNavLine& onLine) {
+    const ClosesText closes{text_};
+    if (!ready()) {
+        return false;
+    }
+    if (plan_.textAfterColumns && start == plan_.columnStart && text.size() == plan_.columnWidth &&
+        !text.empty() && !hasDigit(text) && indexes() && textAfterKept_) {
+        // The lines holding it in the columns and those holding it after
+        // them, merged in line order.
+        const auto atColumns = linesOf(columns_, text);
+        const auto after = linesOf(textAfter_, text);
+        std::vector<std::uint32_t> lines;
+        lines.reserve(atColumns.size() + after.size());
+        std::size_t a = 0, b = 0;
+        while (a < atColumns.size() || b < after.size()) {
+            const bool takeA =
+                b == after.size() || (a < atColumns.size() && atColumns[a] <= after[b]);
+            const std::uint32_t number = takeA ? atColumns[a++] : after[b++];
+            if (lines.empty() || lines.back() != number) {
+                lines.push_back(number);
+            }
         }
-        hex[16] = '\0';
-        const std::size_t name = path.find_last_of("/\\");
-        const std::string file = name == std::string::npos ? path : path.substr(name + 1);
-        return std::make_unique<NavFile>(
-            path, cacheFolder + kPathSeparator + file + "-" + hex + ".index");
-    };
+        return visit(lines, onLine);
+    }
+    return scan(
+        [&](std::string_view line) {
+            return line.size() > start && line.find(text, start) != std::string_view::npos;
+        },
+        onLine);
 }
 
 }  // namespace skyloom

@@ -8,10 +8,7 @@ void ListDestinationRunways(NavDatabase& nav, const std::string& code,
                             std::vector<std::string>& runways) {
     runways.clear();
     bool damaged = false;
-    nav.forEachRunwayLine([&](const std::string& line) {
-        if (!contains(midOf(line, 25, 4), code)) {
-            return true;
-        }
+    nav.forEachRunwayLineOf(code, [&](const std::string& line) {
         auto elevation = parseWholeNumber(rightOf(line, 5), -32768, 32767);
         if (!elevation) {
             damaged = true;

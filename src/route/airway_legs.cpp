@@ -28,7 +28,7 @@ bool decodePoint(const std::string& line, const std::string& airway, Reached rea
     if (fields.size() < 5 || !MakeWaypointPosition(fields[3], fields[4], position)) {
         return false;
     }
-    point = PointAt(fields[2], fields[3], fields[4]);
+    point = PointAt(fields[2], fields[3], fields[4], position);
     point.reached = reached;
     point.airway = airway;
     point.lineAirway = fields[0];

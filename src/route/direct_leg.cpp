@@ -106,7 +106,7 @@ void AddDirectLeg(RouteRun& run, const std::string& element, int position,
         return;
     }
 
-    ResolvedPoint point = PointAt(element, found->latitude, found->longitude);
+    ResolvedPoint point = PointAt(element, found->latitude, found->longitude, where);
     point.airway = run.nav.IsAirway(neighbour) ? neighbour : "";
     point.firstElement = position == 1;
     point.nearDestination = position > run.lastIndex() - 4;

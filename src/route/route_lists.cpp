@@ -1,6 +1,5 @@
 #include "route/route_lists.h"
 
-#include "geo/coordinates.h"
 #include "io/text_util.h"
 
 namespace skyloom {
@@ -8,9 +7,7 @@ namespace skyloom {
 std::vector<std::string> RouteListingLines(const ResolvedRoute& route) {
     std::vector<std::string> lines;
     for (const ResolvedPoint* point : route.resolvedPoints()) {
-        lines.push_back(
-            point->identifier + "\t" +
-            WaypointPositionOf(point->latitudeText, point->longitudeText).listingText());
+        lines.push_back(point->identifier + "\t" + point->listingText);
     }
     return lines;
 }

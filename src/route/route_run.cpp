@@ -21,11 +21,13 @@ std::string RouteRun::lastPointText() const {
 }
 
 ResolvedPoint PointAt(const std::string& identifier, const std::string& latitude,
-                      const std::string& longitude) {
+                      const std::string& longitude, const WaypointPosition& position) {
     ResolvedPoint point;
     point.identifier = identifier;
     point.latitudeText = latitude;
     point.longitudeText = longitude;
+    point.recordText = position.recordText();
+    point.listingText = position.listingText();
     point.latitude = leadingNumber(latitude);
     point.longitude = leadingNumber(longitude);
     return point;

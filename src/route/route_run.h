@@ -7,6 +7,7 @@
 
 #include "core/command_context.h"
 #include "core/resolved_route.h"
+#include "geo/coordinates.h"
 #include "navdata/nav_database.h"
 
 namespace skyloom {
@@ -27,9 +28,10 @@ struct RouteRun {
     std::string lastPointText() const;
 };
 
-// A resolved point at the position of the two navigation-file texts.
+// A resolved point at the position of the two navigation-file texts, which
+// `position` was made of.
 ResolvedPoint PointAt(const std::string& identifier, const std::string& latitude,
-                      const std::string& longitude);
+                      const std::string& longitude, const WaypointPosition& position);
 
 // A waypoint named in the route and flown to directly (or the exit point of
 // the airway before it).

@@ -75,6 +75,9 @@ MainWindow::MainWindow(const std::string& programFolder, QWidget* parent)
     fixedSize_ = QSize(client->width(), client->height() + menuBar()->sizeHint().height());
     setFixedSize(fixedSize_);
     refreshFromData();
+    // Once the window shows, the navigation indexes are read (or built, the
+    // first time), so that the first calculation does not wait for them.
+    QTimer::singleShot(0, this, [this] { session_.nav().prepare(); });
 }
 
 MainWindow::~MainWindow() = default;
@@ -94,6 +97,12 @@ void MainWindow::buildMenus() {
                                QString::fromLatin1(format.extension + 1));  // export_fms
         connect(export_, &QAction::triggered, this, [this, &format] { export_Click(format); });
     }
+
+    QMenu* route = menuBar()->addMenu(QStringLiteral("Route"));
+    route->setObjectName(QStringLiteral("mnu_Route"));
+    QAction* findRoute = route->addAction(QStringLiteral("Find route\u2026"));
+    findRoute->setObjectName(QStringLiteral("mnu_FindRoute"));
+    connect(findRoute, &QAction::triggered, this, &MainWindow::mnu_FindRoute_Click);
 
     QAction* paths = menuBar()->addAction(QStringLiteral("Set Paths"));
     paths->setObjectName(QStringLiteral("Paths"));

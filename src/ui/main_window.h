@@ -77,6 +77,7 @@ class MainWindow : public QMainWindow {
     void Paths_Click();
     void mnu_Help_Click();
     void mnu_Map_Click();
+    void mnu_FindRoute_Click();
 
   private:
     void buildMenus();

@@ -9,6 +9,7 @@
 #include "commands/fs_plan_choice.h"
 #include "commands/ivao_plan.h"
 #include "commands/kneeboard_page.h"
+#include "commands/route_finder.h"
 #include "commands/save_fmc.h"
 #include "commands/sim_plan_export.h"
 #include "fuel/aircraft_choice.h"
@@ -20,6 +21,7 @@
 #include "ui/main_window.h"
 #include "ui/path_settings_window.h"
 #include "ui/plan_printer.h"
+#include "ui/route_finder_window.h"
 #include "ui/route_map_window.h"
 #include "ui/text_convert.h"
 
@@ -147,6 +149,24 @@ void MainWindow::mnu_Map_Click() {
     routeMap_->show();
     routeMap_->raise();
     routeMap_->activateWindow();
+}
+
+// "Route" -> "Find route…": the search is the command's, the pilot decides
+// whether the found route goes into the route field.
+void MainWindow::mnu_FindRoute_Click() {
+    std::optional<AirportPair> airports = AirportsToFind(context_);
+    if (!airports) {
+        return;
+    }
+    const FoundRoute found = FindAirwayRoute(session_, *airports);
+    if (!found.found) {
+        return;
+    }
+    RouteFinderWindow window(found, this);
+    if (window.exec() == QDialog::Accepted) {
+        UseFoundRoute(data_, found);
+        refreshFromData();
+    }
 }
 
 }  // namespace skyloom::ui

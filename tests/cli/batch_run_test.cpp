@@ -25,8 +25,8 @@ TEST(CliOptions, RouteWordsAreJoinedAndWrongCommandLinesAreUsageErrors) {
     EXPECT_EQ(parsed.options->createFsPlan, false);
     EXPECT_EQ(parsed.options->choices, (std::vector<std::string>{"2", "n", "0"}));
     EXPECT_EQ(parsed.options->cruise, "31000");
-    for (const char* wrong :
-         {"--aircraft 320", "--choose 1,x", "--frobnicate", "--load-flight a.fp"}) {
+    for (const char* wrong : {"--aircraft 320", "--choose 1,x", "--frobnicate",
+                              "--load-flight a.fp", "--find-route X"}) {
         std::vector<std::string> arguments = splitAt(wrong, ' ');
         arguments.insert(arguments.end(), {"EDDF", "KJFK"});
         parsed = parseCommandLine(arguments);
@@ -92,6 +92,20 @@ TEST_F(BatchRunTest, PrintsTheReportOfACompleteCalculation) {
               "CCC\tN 48.500000\tE 10.500000\nDistance: 170 nm\nDuration: 0:27\n"
               "Fuel: 6905 litres, 6.52 tonnes, 26.6 %\nRunways at MUNICH\n"
               "RWy 08L - Frq: 108.70 - Head: 082\xC2\xB0 - Len: 13123 ft. - Elev: 1487 ft.\n");
+}
+
+// EDDF joins AAA (49 nm) only, EDDM CCC (36 nm) only; Y1 over BBB (85 nm)
+// beats the direct leg AAA CCC (84 nm at one and a half times the cost).
+TEST_F(BatchRunTest, FindsTheRouteAndCalculatesItWithACalculationOption) {
+    EXPECT_EQ(run({"--find-route", "eddf", "EDDM"}), kExitDone);
+    EXPECT_EQ(out.str(), "EDDF AAA Y1 CCC EDDM\n170 nm, 2 airway legs, 2 direct legs\n");
+    EXPECT_EQ(run({"--find-route", "EDDF", "EDDM", "--cruise", "12000"}), kExitDone);
+    EXPECT_EQ(out.str().substr(0, 80),
+              "EDDF AAA Y1 CCC EDDM\n170 nm, 2 airway legs, 2 direct legs\n\nAAA\tN 49.500000\tE "
+              "9.0");
+    EXPECT_NE(out.str().find("Duration: 0:27\n"), std::string::npos);
+    EXPECT_EQ(run({"--find-route", "EDDF", "EDXX"}), kExitStopped);
+    EXPECT_EQ(err.str(), "Airport 'EDXX' not found.\n");
 }
 
 // The aircraft comes from AC.ini (never written) unless the command line names

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+
 #include "commands/calculate.h"
 #include "formats/saved_flight.h"
 #include "nav_generator.h"
@@ -104,6 +107,9 @@ TEST(ReaderDifferential, GeneratedRoutes) {
     }
 }
 
+// A plan with every index, on columns 6 to 10.
+constexpr NavIndexPlan kEveryIndex{true, true, 6, 5, true};
+
 // The lines each lookup gives, word by word, through one reader.
 std::vector<std::string> lookups(NavLines& file, const std::vector<std::string>& words) {
     std::vector<std::string> seen;
@@ -117,24 +123,31 @@ std::vector<std::string> lookups(NavLines& file, const std::vector<std::string>&
         file.forEachLineStartingWith(word, keep);
         seen.push_back("holding " + word);
         file.forEachLineHolding(word, keep);
+        seen.push_back("columns " + word);
+        file.forEachLineWithColumns(kEveryIndex.columnStart, kEveryIndex.columnWidth, word, keep);
+        seen.push_back("from the columns on " + word);
+        file.forEachLineHoldingFrom(kEveryIndex.columnStart, word, keep);
     }
     return seen;
 }
 
-// Line ends of every kind, a last line without one, blank and indented lines,
-// a word twice in one line, numbers, and a file that changes between lookups.
+// Line ends of every kind, a last line without one, blank, short and indented
+// lines, a word twice in one line, in the columns and after them, numbers,
+// and a file that changes between lookups.
 TEST(ReaderDifferential, LinesOfEveryShape) {
     testing::TempFolder folder;
     const std::string path = folder.file("wpNavRTE.txt");
-    const std::vector<std::string> words = {"UL610", "DO", "KOBLI", "", "50.1", "A B", " UL610"};
-    NavFile indexed(path);
+    const std::vector<std::string> words = {"UL610", "DO",     "KOBLI", "",      "50.1",
+                                            "A B",   " UL610", "001 D", "2 KOB", "OBLI "};
+    NavFile indexed(path, kEveryIndex);
     for (const char* bytes : {
              "UL610 001 DO 50.1 8.1\r\nUL610 002 KOBLI KOBLI 50.2\n\r\n UL610 003 DO 1 2\r\n"
-             "DO 001 UL610 4 5\nUL610  004 KOBLI 6 7",
+             "DO 001 UL610 4 5\nUL610  004 KOBLI 6 7\nUM601 KOBLI KOBLI\nUM601 KOBLI",
              "UL610 001 DO 50.1 8.1\r\r\nX\r\n\n\nUL610\nUL610 \nKOBLI",
              "",
          }) {
         testing::writeBytes(path, bytes);
+        indexed.checkForChange();
         testing::LiteralNavLines literal(path);
         EXPECT_EQ(lookups(indexed, words), lookups(literal, words)) << bytes;
     }
@@ -146,20 +159,24 @@ TEST(ReaderDifferential, IndexesFromTheCache) {
     testing::TempFolder folder;
     const std::string path = folder.file("wpNavRTE.txt");
     const std::string cache = folder.file("cache") + kPathSeparator + "rte.index";
-    const std::vector<std::string> words = {"UL610", "DO", "KOBLI", "UM601"};
+    const std::vector<std::string> words = {"UL610", "DO", "KOBLI", "UM601", "2 KOB"};
     testing::writeBytes(path,
                         "UL610 001 DO 50.1 8.1\r\nUL610 002 KOBLI 50.2 8\r\n"
                         "UM601 001 KOBLI 50.2 8\r\nUM601 002 DO 4 5\r\n");
     testing::LiteralNavLines literal(path);
     const auto expected = lookups(literal, words);
     const auto viaFreshReader = [&] {
-        NavFile reader(path, cache);
+        NavFile reader(path, kEveryIndex, cache);
         return lookups(reader, words);
     };
     EXPECT_EQ(viaFreshReader(), expected);  // builds the index and keeps it
     const std::string kept = testing::readBytes(cache);
     ASSERT_FALSE(kept.empty());
-    EXPECT_EQ(viaFreshReader(), expected);              // from the cache
+    // Taken from the cache, which is therefore not written again.
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+    std::filesystem::last_write_time(toNativePath(cache), old);
+    EXPECT_EQ(viaFreshReader(), expected);
+    EXPECT_EQ(std::filesystem::last_write_time(toNativePath(cache)), old);
     for (std::size_t at = 0; at < kept.size(); ++at) {  // every byte of it
         std::string damaged = kept;
         damaged[at] = static_cast<char>(damaged[at] ^ 0x5A);

@@ -28,6 +28,21 @@ TEST(Session, OpensTheNavigationDatabaseAgainWhenItsFolderChanges) {
     EXPECT_TRUE(session.nav().IsAirway("UN872"));
 }
 
+// The route finder's network follows its wpNavRTE.txt as the lookups do once
+// the database has looked at the files again.
+TEST(Session, BuildsTheAirwayNetworkAgainWhenTheAirwayFileChanges) {
+    testing::ScriptedPrompts prompts;
+    testing::TempFolder nav;
+    testing::TempFolder program;
+    Session session(program.path(), prompts);
+    session.settings.pathNavData = nav.path() + kPathSeparator;
+    testing::writeBytes(nav.file("wpNavRTE.txt"), "A1 001 ABC 1.0 2.0\r\n");
+    EXPECT_EQ(session.airwayNetwork().points().size(), 1u);
+    testing::writeBytes(nav.file("wpNavRTE.txt"), "A1 001 ABC 1.0 2.0\r\nA1 002 DEF 1.0 3.0\r\n");
+    session.nav().checkForChanges();  // as every search begins
+    EXPECT_EQ(session.airwayNetwork().points().size(), 2u);
+}
+
 // A navigation update replaces the files while the program runs: as a new
 // file written beside and renamed over the old one, and as a file the user
 // may not read. Run as root the second part proves nothing; the end-to-end

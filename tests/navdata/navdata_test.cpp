@@ -52,7 +52,8 @@ class NavDatabaseTest : public ::testing::Test {
                 "\r\n" + runwayLine("ZURICH", "LSZH", "14 ", "10827", "110.50", "137", "1416") +
                 "\r\n" + eighteen + eighteen +
                 runwayLine("ZURICH", "LSZH", "16 ", "12139", "000.00", "155", "14x6") + "\r\n" +
-                runwayLine("DAMAGED", "EDDM", "08L", "13123", "110.30", "080", "x") + "\r\n");
+                runwayLine("DAMAGED", "EDDM", "08L", "13123", "110.30", "080", "x") + "\r\n" +
+                runwayLine("ODD", "XXXX", "EDD", "X 123", "000.00", "000", "777") + "\r\n");
         folder.write("wpNavRTE.txt", "A12 1 ABC 50.1 8.1\r\nUA1 1 DEF 51 9\r\nA1 1 GHI 52 10\r\n");
     }
 
@@ -74,7 +75,8 @@ TEST_F(NavDatabaseTest, AirportLookups) {
         // More than four blanks leave an empty field in the position: the fields shift.
         {"EGLL", "1 S .000000 E 51.477500", "51.4775", "-0.461389", ""},
         {"EDDM", "", "?", "0", ""},
-        {"EDDX", "", "?", "0", ""},
+        // Found from column 25 on, beyond the code columns too.
+        {"EDDX", "", "?", "0", "777"},
         {"eddf", "", "?", "0", ""},
     };
     for (const auto& c : cases) {
@@ -112,7 +114,9 @@ TEST_F(NavDatabaseTest, AirwaysAndWaypointsAreWholeWords) {
     EXPECT_TRUE(nav.IsAirway("A1") && nav.IsAirway("A12"));
     EXPECT_FALSE(nav.IsAirway("A") || nav.IsAirway("ABC"));
     folder.write("wpNavRTE.txt", "A12 1 ABC 50.1 8.1\r\nUL3 7 ABC 52 ABC\r\nABC 1 XABC 53 10\r\n");
-    EXPECT_FALSE(nav.IsAirway("A1"));  // the changed file is read again
+    EXPECT_TRUE(nav.IsAirway("A1"));  // a calculation sees the files as they were when it began
+    nav.checkForChanges();
+    EXPECT_FALSE(nav.IsAirway("A1"));  // the next one reads the changed file
     auto linesHolding = [&nav](const std::string& word) {
         Lines lines;
         nav.forEachLineHoldingWaypoint(word, [&lines](const std::string& line) {

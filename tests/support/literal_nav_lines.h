@@ -17,13 +17,13 @@ class LiteralNavLines : public NavLines {
   public:
     explicit LiteralNavLines(std::string path) : path_(std::move(path)) {}
 
-    static std::unique_ptr<NavLines> make(const std::string& path) {
+    static std::unique_ptr<NavLines> make(const std::string& path, const NavIndexPlan&) {
         return std::make_unique<LiteralNavLines>(path);
     }
 
     const std::string& path() const override { return path_; }
     bool exists() const override { return fileExists(path_); }
-    bool forEachLine(const std::function<bool(const std::string&)>& onLine) override {
+    bool forEachLine(const OnNavLine& onLine) override {
         std::ifstream in(toNativePath(path_), std::ios::binary);
         if (!in) {
             return false;
@@ -39,16 +39,28 @@ class LiteralNavLines : public NavLines {
         }
         return true;
     }
-    bool forEachLineStartingWith(const std::string& word,
-                                 const std::function<bool(const std::string&)>& onLine) override {
+    bool forEachLineStartingWith(const std::string& word, const OnNavLine& onLine) override {
         return forEachLine([&](const std::string& line) {
             return line.rfind(word + " ", 0) == 0 ? onLine(line) : true;
         });
     }
-    bool forEachLineHolding(const std::string& word,
-                            const std::function<bool(const std::string&)>& onLine) override {
+    bool forEachLineHolding(const std::string& word, const OnNavLine& onLine) override {
         return forEachLine([&](const std::string& line) {
             return line.find(" " + word + " ") != std::string::npos ? onLine(line) : true;
+        });
+    }
+    bool forEachLineWithColumns(std::size_t start, std::size_t width, const std::string& key,
+                                const OnNavLine& onLine) override {
+        return forEachLine([&](const std::string& line) {
+            const std::string columns = line.size() > start ? line.substr(start, width) : "";
+            return columns == key ? onLine(line) : true;
+        });
+    }
+    bool forEachLineHoldingFrom(std::size_t start, const std::string& text,
+                                const OnNavLine& onLine) override {
+        return forEachLine([&](const std::string& line) {
+            return line.size() > start && line.find(text, start) != std::string::npos ? onLine(line)
+                                                                                      : true;
         });
     }
 

@@ -80,6 +80,69 @@ class MainWindowTest : public QObject {
         }
     }
 
+    // "Route" -> "Find route…" takes the airports from the route field;
+    // "Cancel" leaves the field alone, "Use" fills it. Calculate and save then
+    // write the files skyloom-cli writes for the route it finds itself.
+    void findRouteThenCalculate() {
+        TestProgramFolder folder;
+        auto window = startMainWindow(folder);
+        auto* route = child<QLineEdit>(window.get(), "Text1");
+        auto* find = child<QAction>(window.get(), "mnu_FindRoute");
+        QCOMPARE(find->text(), QString::fromUtf8("Find route\u2026"));
+        click(window.get(), "Option2");
+        QTest::keyClicks(route, "eddf kjfk");
+        QString shown, figures;
+        int legs = 0;
+        const auto look = [&](QWidget* found, const char* button) {
+            shown = child<QPlainTextEdit>(found, "FoundText")->toPlainText();
+            figures = child<QLabel>(found, "FoundFigures")->text();
+            legs = child<QListWidget>(found, "FoundLegs")->count();
+            click(found, button);
+        };
+        answerNextModal([&](QWidget* found) { look(found, "CancelRoute"); });
+        find->trigger();
+        QVERIFY(allModalsAnswered());
+        QCOMPARE(route->text(), "EDDF KJFK");
+        answerNextModal([&](QWidget* found) { look(found, "UseRoute"); });
+        find->trigger();
+        QVERIFY(allModalsAnswered());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(shown.startsWith("EDDF ") && shown.endsWith(" KJFK"));
+        QCOMPARE(route->text(), shown);
+        // Every leg is listed, the two airport joins among them.
+        QCOMPARE(figures.section(' ', 2, 2).toInt() + figures.section(' ', 5, 5).toInt(), legs);
+
+        QStringList messages;
+        answerText("found");
+        expectMessage(messages);
+        click(window.get(), "Command1");
+        click(window.get(), "Command2");
+        QVERIFY(allModalsAnswered());
+        QCOMPARE(child<QLineEdit>(window.get(), "Text5")->text() + " nm",
+                 figures.section(',', 0, 0));
+
+        TestProgramFolder cliFolder;
+        QProcess run;
+        run.start(SKYLOOM_CLI, {"--program-folder", cliFolder.path(), "--aircraft", "747", "--save",
+                                "FOUND", "--find-route", "EDDF", "KJFK"});
+        QVERIFY(run.waitForFinished(60000) && run.exitCode() == 0);
+        QVERIFY(run.readAllStandardOutput().startsWith(shown.toUtf8() + "\n"));
+        for (int line = 2; line <= 6; ++line) {
+            const QDir written(folder.pathLine(line)), expected(cliFolder.pathLine(line));
+            QCOMPARE(written.entryList(QDir::Files), expected.entryList(QDir::Files));
+            for (const QString& name : written.entryList(QDir::Files)) {
+                QCOMPARE(readFile(written.filePath(name)), readFile(expected.filePath(name)));
+            }
+        }
+
+        route->setText("EDDF ZZZZ");  // no such airport: told, and the field stays
+        expectMessage(messages);
+        find->trigger();
+        QVERIFY(allModalsAnswered());
+        QCOMPARE(messages.last(), "Airport 'ZZZZ' not found.");
+        QCOMPARE(route->text(), "EDDF ZZZZ");
+    }
+
     void smallHandlers() {
         TestProgramFolder folder;
         auto window = startMainWindow(folder);

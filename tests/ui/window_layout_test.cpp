@@ -9,6 +9,7 @@
 #include "ui/code_help_window.h"
 #include "ui/ivao_plan_window.h"
 #include "ui/path_settings_window.h"
+#include "ui/route_finder_window.h"
 #include "ui/waypoint_choice_window.h"
 
 using namespace skyloom;
@@ -74,6 +75,19 @@ QStringList layoutProblems(QWidget* root, bool opening) {
     return problems;
 }
 
+// A long found route that asks for a choice.
+FoundRoute foundRoute() {
+    FoundRoute route;
+    route.found = true;
+    route.text = "EDDF NOSAK UL610 TALYO UL975 ORLIK NATA LOMSI Q812 HLF J60 DEP KJFK";
+    route.lengthNm = 12345;
+    route.airwayLegs = 123;
+    route.directLegs = 45;
+    route.legs = {{"EDDF", "NOSAK", "", 25.4}, {"NOSAK", "BETUN", "UL610", 31.0}};
+    route.choices = {"NOSAK 50.244559:7.717546", "TALYO 52.920303:-4.178246"};
+    return route;
+}
+
 }  // namespace
 
 class WindowLayoutTest : public QObject {
@@ -88,7 +102,8 @@ class WindowLayoutTest : public QObject {
         QList<QDialog*> windows{
             paths, new ui::IvaoPlanWindow(main->context(), main.get()),
             new ui::AirportSearchWindow(main->nav(), main->context().prompts, main.get()),
-            new ui::WaypointChoiceWindow({{"A 1:2", "A 3:4"}, ""}, main.get())};
+            new ui::WaypointChoiceWindow({{"A 1:2", "A 3:4"}, ""}, main.get()),
+            new ui::RouteFinderWindow(foundRoute(), main.get())};
         for (int help = 0; help < 5; ++help) {
             windows << new ui::CodeHelpWindow(ui::CodeHelp(help), main.get(), main.get());
         }

@@ -1,9 +1,11 @@
 // skyloom: the desktop program.
 //
 //   skyloom [--program-folder DIR]
+//   skyloom --version
 //
 // The program folder holds the settings files, the performance files and the
-// saved flights; without the option it is the folder of the executable.
+// saved flights; without the option it is the folder of the executable, or a
+// folder of the user's own when the program is installed (settings/program_folder.h).
 
 #include <QApplication>
 #include <QDir>
@@ -12,13 +14,20 @@
 #include <QMessageBox>
 #include <QStringList>
 #include <cstdio>
+#include <cstring>
 
 #include "io/file_system.h"
+#include "settings/program_folder.h"
 #include "ui/main_window.h"
 #include "ui/text_convert.h"
 #include "ui/web_pane_choice.h"
 
 int main(int argc, char** argv) {
+    // Answered before Qt starts, so it works without a display too.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("skyloom %s\n", SKYLOOM_VERSION);
+        return 0;
+    }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Skyloom"));
@@ -31,7 +40,7 @@ int main(int argc, char** argv) {
         std::fputs(qPrintable(why + QLatin1Char('\n')), stderr);
     }
 
-    std::string programFolder = skyloom::executableFolder();
+    std::string programFolder;
     const QStringList arguments = QApplication::arguments();
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == QStringLiteral("--program-folder") && i + 1 < arguments.size()) {
@@ -47,10 +56,20 @@ int main(int argc, char** argv) {
         } else {
             QMessageBox::critical(nullptr, QStringLiteral("Skyloom"),
                                   QStringLiteral("Unknown argument: %1\nUsage: skyloom "
-                                                 "[--program-folder DIR]")
+                                                 "[--program-folder DIR]\n       skyloom --version")
                                       .arg(arguments[i]));
             return 2;
         }
+    }
+
+    if (programFolder.empty()) {
+        const skyloom::DefaultProgramFolder found = skyloom::FindDefaultProgramFolder();
+        if (!found.error.empty()) {
+            QMessageBox::critical(nullptr, QStringLiteral("Skyloom"),
+                                  skyloom::ui::toQt(found.error));
+            return 1;
+        }
+        programFolder = found.programFolder;
     }
 
     skyloom::ui::MainWindow window(programFolder);
