@@ -5,7 +5,7 @@
 # (over 2 GB) fails the run; the input that did it is kept in
 # build-sanitize/fuzz/artifacts/ and the harness's log in build-sanitize/fuzz/logs/.
 #
-#   scripts/fuzz.sh                 every harness for 8 s (what CI runs)
+#   scripts/fuzz.sh                 every harness for 7 s (what CI runs)
 #   scripts/fuzz.sh 600             every harness for ten minutes
 #   scripts/fuzz.sh 60 land         one harness for a minute
 #
@@ -14,7 +14,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
-seconds=${1:-8}
+seconds=${1:-7}
 shift || true
 if [[ ! $seconds =~ ^[1-9][0-9]*$ ]]; then
     echo "usage: scripts/fuzz.sh [SECONDS-PER-HARNESS [HARNESS...]]" >&2
