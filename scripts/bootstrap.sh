@@ -16,12 +16,15 @@ cd "$(dirname "$0")/.."
 # ("Courier New" resolves to Liberation Mono); and what the window tests and
 # the screenshot script use: a virtual X server (xvfb-run needs xauth),
 # pdftotext, ImageMagick, xwd and xdotool; what the Debian package is made and
-# checked with: dpkg-shlibdeps (dpkg-dev), lintian and appstreamcli.
+# checked with: dpkg-shlibdeps (dpkg-dev), lintian and appstreamcli; and for
+# the sanitizer build and the fuzzers clang with its sanitizer and libFuzzer
+# runtimes, and llvm-symbolizer for readable reports.
 packages=(cmake ninja-build g++ make git libgtest-dev libbenchmark-dev clang-format python3
     qt6-base-dev qt6-webengine-dev qt6-svg-dev
     fonts-dejavu-core fonts-liberation locales
     xvfb xauth poppler-utils imagemagick x11-apps xdotool
-    dpkg-dev lintian appstream)
+    dpkg-dev lintian appstream
+    clang libclang-rt-14-dev llvm)
 log_name=bootstrap
 if [[ "${1:-}" == "--windows" ]]; then
     packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest zip unzip)

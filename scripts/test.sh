@@ -3,11 +3,12 @@
 # of the C++ files, the includes against the layering of the folders, the
 # Linux build, the whole test suite (core tests and the desktop program's
 # window tests, which run without a display), the Debian package made from
-# that build, installed on this machine, used and removed again, the window
-# tests once more in a build without Qt WebEngine, and the Windows cross build
-# with its tests and its archive under Wine. Every stage runs even when an earlier one failed (unless it needs that
-# one's result); the last line sums up every stage, and the exit status is
-# non-zero if any failed.
+# that build, installed on this machine, used and removed again, the core
+# tests once more under the sanitizers, a short run of every fuzz harness, the
+# window tests once more in a build without Qt WebEngine, and the Windows
+# cross build with its tests and its archive under Wine. Every stage runs even
+# when an earlier one failed (unless it needs that one's result); the last
+# line sums up every stage, and the exit status is non-zero if any failed.
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
@@ -96,6 +97,30 @@ else
     record tests skipped
     record package skipped
 fi
+
+# The core, skyloom-cli and their tests once more, built with clang under
+# AddressSanitizer and UndefinedBehaviorSanitizer: a leak, undefined behaviour
+# or an access out of range fails its test.
+banner "sanitizers"
+sanitize_log=$(mktemp /tmp/skyloom-ctest.XXXXXX)
+if cmake --preset sanitize && cmake --build --preset sanitize; then
+    ctest --preset sanitize 2>&1 | tee "$sanitize_log"
+    sanitize_status=${PIPESTATUS[0]}
+    sanitize_detail=$(ctest_counts "$sanitize_log")
+    if [[ $sanitize_status -eq 0 ]]; then
+        record sanitizers "ok $sanitize_detail"
+    else
+        record sanitizers "FAILED $sanitize_detail"
+    fi
+else
+    record sanitizers FAILED
+fi
+rm -f "$sanitize_log"
+
+# Every reader of outside text fed by libFuzzer for a few seconds each, in
+# the sanitizer build.
+banner "fuzzing"
+if scripts/fuzz.sh; then record fuzzing ok; else record fuzzing FAILED; fi
 
 # The desktop program built without Qt WebEngine, as some builders and
 # distributions make it: its window tests with the text browser pane.

@@ -3,6 +3,8 @@
 #include "formats/fmc_formats.h"
 #include "formats/fs9_plan.h"
 #include "fuel/fuel_time.h"
+#include "io/file_system.h"
+#include "io/text_file.h"
 #include "io/text_util.h"
 #include "navdata/runway_list.h"
 #include "route/cruise_level.h"
@@ -40,15 +42,28 @@ void reportUnresolved(CommandContext& context) {
     context.prompts.message({text, MessageButtons::Ok, MessageIcon::Critical, ""});
 }
 
-// The files every calculation reads beyond airports.dat; a missing one is
-// named once so that a wrong folder does not look like unknown waypoints.
+// The files every calculation reads beyond airports.dat; a missing one, or
+// one that cannot be read (a navigation update may leave a file of another
+// user behind), is named once so that it does not look like unknown waypoints.
 void reportMissingFiles(CommandContext& context, NavDatabase& nav) {
     for (NavLines* file : {&nav.airways(), &nav.runways()}) {
-        if (!file->exists()) {
+        if (!file->exists() || !file->forEachLine([](const std::string&) { return false; })) {
             context.prompts.message({"The navigation file '" + file->path() + "' cannot be read.",
                                      MessageButtons::Ok, MessageIcon::Information, ""});
         }
     }
+}
+
+// An airports.dat that is there but cannot be read is named, rather than
+// taken for a file without the airports (a missing one is the lookup's to tell).
+bool airportsReadable(CommandContext& context) {
+    const std::string path = context.settings.pathNavData + kAirportsFile;
+    if (!fileExists(path) || forEachTextLine(path, [](const std::string&) { return false; })) {
+        return true;
+    }
+    context.prompts.message({"The navigation file '" + path + "' cannot be read.",
+                             MessageButtons::Ok, MessageIcon::Information, ""});
+    return false;
 }
 
 // Both airports must be known, and both airport words must have a position
@@ -56,6 +71,9 @@ void reportMissingFiles(CommandContext& context, NavDatabase& nav) {
 // code, would give broken files). Gives the two codes, or nothing after a message.
 bool checkAirports(CommandContext& context, NavDatabase& nav, std::string& departureCode,
                    std::string& destinationCode) {
+    if (!airportsReadable(context)) {
+        return false;
+    }
     const std::string trimmed = trimBlanks(context.data.route);
     departureCode = leftOf(trimmed, 4);
     if (!nav.AirportExists(departureCode, context.prompts)) {

@@ -16,7 +16,8 @@ bool writeOne(CommandContext& context, const std::string& folder, const std::str
               const std::vector<std::string>& lines, SaveFmcResult& result) {
     WriteResult written;
     if (!folderExists(folder)) {
-        written = {false, "The folder '" + folder + "' does not exist."};
+        written = {false, "The file '" + path + "' could not be created: its folder '" + folder +
+                              "' does not exist."};
     } else {
         written = writeTextLines(path, lines);
     }

@@ -242,7 +242,9 @@ int AirwayNetwork::addPoint(const std::vector<std::string_view>& fields) {
     }
     const std::optional<double> lat = parseNumber(fields[3]);
     const std::optional<double> lon = parseNumber(fields[4]);
-    if (!lat || !lon) {
+    // A position off the globe is as unreadable as no number: its grid cell
+    // would lie beyond any whole number.
+    if (!lat || !lon || std::abs(*lat) > 90.0 || std::abs(*lon) > 180.0) {
         pointIndex_.removeLast(key);
         pointKeys_.pop_back();
         return -1;

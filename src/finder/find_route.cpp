@@ -124,6 +124,11 @@ bool findAirports(NavDatabase& nav, const std::string& departure, const std::str
             problem = "Airport '" + code + "' not found.";
             return false;
         }
+        // Off the globe the grid of the network has no cell for it.
+        if (std::abs(airport->latitude) > 90.0 || std::abs(airport->longitude) > 180.0) {
+            problem = "The airport '" + code + "' has no readable position in airports.dat.";
+            return false;
+        }
         *point = *airport;
     }
     return true;

@@ -53,8 +53,34 @@ std::optional<std::vector<std::string>> readTextLines(const std::string& path) {
     return lines;
 }
 
+namespace {
+
+// Writes straight into an existing device or pipe (/dev/full, /dev/stdout):
+// a file renamed over it would take the device's place.
+WriteResult writeInPlace(const std::filesystem::path& target, const std::string& path,
+                         const std::string& bytes) {
+    std::ofstream out(target, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return {false, "The file '" + path + "' could not be created."};
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+        return {false, "The file '" + path + "' could not be written completely."};
+    }
+    return {};
+}
+
+}  // namespace
+
 WriteResult writeWholeFile(const std::string& path, const std::string& bytes) {
     const std::filesystem::path target = toNativePath(path);
+    std::error_code statusError;
+    const std::filesystem::file_status status = std::filesystem::status(target, statusError);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
+        !std::filesystem::is_directory(status)) {
+        return writeInPlace(target, path, bytes);
+    }
     std::filesystem::path temporary = target;
     temporary += ".skyloom-tmp";
     {
@@ -63,9 +89,9 @@ WriteResult writeWholeFile(const std::string& path, const std::string& bytes) {
             return {false, "The file '" + path + "' could not be created."};
         }
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
+        // A full disk may only say so when the last bytes leave the buffer.
+        out.close();
         if (!out) {
-            out.close();
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
             return {false, "The file '" + path + "' could not be written completely."};

@@ -108,8 +108,8 @@ class Parser {
             if (at_ >= text_.size() || text_[at_] != '"' || !parseString(name) || !take(':')) {
                 return false;
             }
-            value.members.emplace_back(std::move(name), JsonValue{});
-            if (!parseValue(value.members.back().second, depth + 1)) {
+            value.members.push_back(JsonMember{std::move(name), JsonValue{}});
+            if (!parseValue(value.members.back().value, depth + 1)) {
                 return false;
             }
         } while (take(','));

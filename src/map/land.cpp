@@ -14,9 +14,16 @@ std::vector<GeoPoint> readRing(const JsonValue& ring) {
     std::vector<GeoPoint> points;
     points.reserve(ring.items.size());
     for (const JsonValue& pair : ring.items) {
-        if (pair.items.size() >= 2 && pair.items[0].kind == JsonValue::Kind::Number &&
-            pair.items[1].kind == JsonValue::Kind::Number) {
-            points.push_back({pair.items[1].number, pair.items[0].number});
+        if (pair.items.size() < 2 || pair.items[0].kind != JsonValue::Kind::Number ||
+            pair.items[1].kind != JsonValue::Kind::Number) {
+            continue;
+        }
+        // A position off the globe would send the copies across the date line
+        // (LandShifts) counting whole turns beyond any integer.
+        const double longitude = pair.items[0].number;
+        const double latitude = pair.items[1].number;
+        if (std::abs(longitude) <= 180.0 && std::abs(latitude) <= 90.0) {
+            points.push_back({latitude, longitude});
         }
     }
     return points;

@@ -24,8 +24,9 @@ using Land = std::vector<LandShape>;
 inline constexpr long long kMaxLandBytes = 16LL * 1024 * 1024;
 
 // The Polygon and MultiPolygon geometries of a GeoJSON feature collection.
-// Rings of fewer than three positions and positions that are not two numbers
-// are left out; text that is not JSON gives no land.
+// Rings of fewer than three positions, positions that are not two numbers and
+// positions off the globe (longitude beyond 180, latitude beyond 90 degrees
+// either way) are left out; text that is not JSON gives no land.
 Land ParseLand(std::string_view geoJson);
 
 struct LandReading {

@@ -94,7 +94,11 @@ TEST_F(SaveFmc, NoNameAnUnsafeNameOrAMissingFolderWritesNothing) {
     SaveFmcResult result = save("NAME");
     EXPECT_TRUE(result.failed);
     EXPECT_EQ(result.written, Lines{pmdg.file("737-NAME.rte")});  // written first, it stays
-    testing::expectOneMessage(trip.prompts, MessageIcon::Critical, missing, false);
+    const std::string plan = missing + kPathSeparator + "NAME.pln";
+    testing::expectOneMessage(trip.prompts, MessageIcon::Critical,
+                              "The file '" + plan + "' could not be created: its folder '" +
+                                  missing + kPathSeparator + "' does not exist.",
+                              false);
 }
 
 }  // namespace

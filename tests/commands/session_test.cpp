@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
+#include "commands/calculate.h"
 #include "support/scripted_prompts.h"
 #include "support/test_paths.h"
 
@@ -37,6 +41,74 @@ TEST(Session, BuildsTheAirwayNetworkAgainWhenTheAirwayFileChanges) {
     testing::writeBytes(nav.file("wpNavRTE.txt"), "A1 001 ABC 1.0 2.0\r\nA1 002 DEF 1.0 3.0\r\n");
     session.nav().checkForChanges();  // as every search begins
     EXPECT_EQ(session.airwayNetwork().points().size(), 2u);
+}
+
+// A navigation update replaces the files while the program runs: as a new
+// file written beside and renamed over the old one, and as a file the user
+// may not read. Run as root the second part proves nothing; the end-to-end
+// test real_failures_as_a_user runs these tests again as "nobody".
+class NavigationFilesReplaced : public ::testing::Test {
+  protected:
+    testing::ScriptedPrompts prompts;
+    testing::TempFolder nav;
+    testing::TempFolder program;
+    Session session{program.path(), prompts};
+
+    void SetUp() override {
+        for (const char* name : {kAirportsFile, kRunwaysFile, kAirwaysFile}) {
+            testing::writeBytes(nav.file(name),
+                                testing::readBytes(testing::testDataPath({"route", "nav", name})));
+        }
+        session.settings.pathNavData = nav.path() + kPathSeparator;
+        session.data.route = "EDDF SPA UL610 KOBLI EGLL";
+    }
+    void TearDown() override {
+        // Windows keeps a file without write permission from being removed.
+        for (const char* name : {kAirportsFile, kRunwaysFile, kAirwaysFile}) {
+            std::error_code ignored;
+            std::filesystem::permissions(toNativePath(nav.file(name)),
+                                         std::filesystem::perms::owner_all, ignored);
+        }
+    }
+    void replace(const std::string& name, const std::string& bytes) {
+        testing::writeBytes(nav.file(name + ".new"), bytes);
+        std::filesystem::rename(toNativePath(nav.file(name + ".new")),
+                                toNativePath(nav.file(name)));
+    }
+    // Takes every permission from the file; true when it can no longer be read
+    // (root still reads it).
+    bool unreadable(const std::string& name) {
+        std::filesystem::permissions(toNativePath(nav.file(name)), std::filesystem::perms::none);
+        return !std::ifstream(toNativePath(nav.file(name)));
+    }
+};
+
+TEST_F(NavigationFilesReplaced, TheNextCalculationReadsTheNewFile) {
+    ASSERT_TRUE(Calculate(session.context, session.nav()).completed);
+    EXPECT_EQ(session.data.routeListing[1], "TAU\tN 50.191389\tE 7.918056");
+    const std::vector<std::string> messages = prompts.messageTexts();
+    prompts = {};
+    std::string airways = testing::readBytes(nav.file(kAirwaysFile));
+    airways.replace(airways.find("TAU 50.191389"), 13, "TAUNUS 50.2");
+    replace(kAirwaysFile, airways);
+    ASSERT_TRUE(Calculate(session.context, session.nav()).completed);
+    EXPECT_EQ(session.data.routeListing[1], "TAUNUS\tN 50.200000\tE 7.918056");
+    EXPECT_EQ(prompts.messageTexts(), messages);  // nothing more to tell than the first time
+}
+
+TEST_F(NavigationFilesReplaced, AFileThatCannotBeReadIsNamed) {
+    ASSERT_TRUE(Calculate(session.context, session.nav()).completed);
+    for (const char* name : {kAirwaysFile, kAirportsFile}) {
+        replace(name, testing::readBytes(nav.file(name)) + "\r\n");
+        if (!unreadable(name)) {
+            GTEST_SKIP() << "root reads every file";
+        }
+        prompts = {};
+        Calculate(session.context, session.nav());
+        ASSERT_FALSE(prompts.messages.empty()) << name;
+        EXPECT_EQ(prompts.messages[0].text,
+                  "The navigation file '" + nav.file(name) + "' cannot be read.");
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 #include <tuple>
 
@@ -96,6 +97,27 @@ TEST_F(SavedFlightTest, SaveIsRefusedWithoutACalculationAndAnEmptyPlanNeedsAYes)
     const std::string path = folder.file("no such folder") + kSep + "x.fp";
     EXPECT_EQ(SaveFlightTo(context, path).status, SaveFlightStatus::Failed);
     expectOneMessage(prompts, MessageIcon::Critical, path, false);
+}
+
+// The flights folder removed by someone else while the save dialog was open.
+TEST_F(SavedFlightTest, AFolderRemovedAfterTheDialogIsNamedAndNothingIsLeft) {
+    struct RemovingPrompts : testing::ScriptedPrompts {
+        std::string folder;
+        Answer saveFile(const FileDialog& dialog) override {
+            std::filesystem::remove_all(toNativePath(folder));
+            return ScriptedPrompts::saveFile(dialog);
+        }
+    } removing;
+    removing.folder = folder.file("flights");
+    removing.saveAnswers.push_back(flights() + "747-EDDF-KJFK");
+    data = sampleFlight();
+    CommandContext removingContext{settings, data, removing};
+    const SaveFlightResult result = SaveFlight(removingContext);
+    EXPECT_EQ(result.status, SaveFlightStatus::Failed);
+    expectOneMessage(removing, MessageIcon::Critical,
+                     "The flight could not be saved to " + result.path + ".\r\nThe file '" +
+                         result.path + "' could not be created.");
+    EXPECT_FALSE(folderExists(removing.folder));
 }
 
 TEST_F(SavedFlightTest, RoundTripKeepsPrintTextAndRunwaysExactly) {

@@ -41,6 +41,14 @@ TEST(TextFile, WritesCrLfAfterEveryLineAndReadsAnyLineEnd) {
     EXPECT_NE(result.error.find("taken"), std::string::npos);
     EXPECT_TRUE(folderExists(folder.file("taken")));
     EXPECT_FALSE(fileExists(folder.file("taken.skyloom-tmp")));
+
+#ifndef _WIN32
+    // A device named as the file is written into, not replaced: a full one says so.
+    result = writeTextLines("/dev/full", {"x"});
+    EXPECT_EQ(result.error, "The file '/dev/full' could not be written completely.");
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+    EXPECT_FALSE(fileExists("/dev/full.skyloom-tmp"));
+#endif
 }
 
 // The helpers whose rules no other test pins down.

@@ -30,6 +30,11 @@ TEST(Land, ReadsPolygonsAndMultiPolygons) {
         // A ring of two positions and a position that is no pair of numbers are left out.
         {collection(feature("Polygon", R"([[[1,2],[3,4]],[[0,0],["x",1],[1,1],[0,1],[0,0]]])")), 1,
          1},
+        // Off the globe: the first two rings keep two positions and one, the third all three.
+        {collection(feature("Polygon",
+                            "[[[9e122,10],[-170,10],[-170,20],[170,90.5]],"
+                            "[[180.5,0],[0,-91],[0,0]],[[0,0],[1,0],[1,1]]]")),
+         1, 1},
         {collection(feature("LineString", "[[1,2],[3,4],[5,6]]")), 0, 0},
         {collection(feature("Polygon", kSquare) + ",{\"geometry\":null}"), 1, 2},
         {"{\"features\":[" + feature("Polygon", kSquare), 0, 0},      // cut off
