@@ -3,8 +3,6 @@
 #include "formats/fmc_formats.h"
 #include "formats/fs9_plan.h"
 #include "fuel/fuel_time.h"
-#include "io/file_system.h"
-#include "io/text_file.h"
 #include "io/text_util.h"
 #include "navdata/runway_list.h"
 #include "route/cruise_level.h"
@@ -47,7 +45,7 @@ void reportUnresolved(CommandContext& context) {
 // user behind), is named once so that it does not look like unknown waypoints.
 void reportMissingFiles(CommandContext& context, NavDatabase& nav) {
     for (NavLines* file : {&nav.airways(), &nav.runways()}) {
-        if (!file->exists() || !file->forEachLine([](const std::string&) { return false; })) {
+        if (!file->readable()) {
             context.prompts.message({"The navigation file '" + file->path() + "' cannot be read.",
                                      MessageButtons::Ok, MessageIcon::Information, ""});
         }
@@ -56,12 +54,12 @@ void reportMissingFiles(CommandContext& context, NavDatabase& nav) {
 
 // An airports.dat that is there but cannot be read is named, rather than
 // taken for a file without the airports (a missing one is the lookup's to tell).
-bool airportsReadable(CommandContext& context) {
-    const std::string path = context.settings.pathNavData + kAirportsFile;
-    if (!fileExists(path) || forEachTextLine(path, [](const std::string&) { return false; })) {
+bool airportsReadable(CommandContext& context, NavDatabase& nav) {
+    NavLines& file = nav.airports();
+    if (!file.exists() || file.readable()) {
         return true;
     }
-    context.prompts.message({"The navigation file '" + path + "' cannot be read.",
+    context.prompts.message({"The navigation file '" + file.path() + "' cannot be read.",
                              MessageButtons::Ok, MessageIcon::Information, ""});
     return false;
 }
@@ -71,7 +69,7 @@ bool airportsReadable(CommandContext& context) {
 // code, would give broken files). Gives the two codes, or nothing after a message.
 bool checkAirports(CommandContext& context, NavDatabase& nav, std::string& departureCode,
                    std::string& destinationCode) {
-    if (!airportsReadable(context)) {
+    if (!airportsReadable(context, nav)) {
         return false;
     }
     const std::string trimmed = trimBlanks(context.data.route);

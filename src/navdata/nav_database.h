@@ -52,6 +52,7 @@ class NavDatabase {
     bool forEachLineOfAirway(const std::string& airway, const OnNavLine& onLine);
     bool forEachLineHoldingWaypoint(const std::string& waypoint, const OnNavLine& onLine);
 
+    NavLines& airports() { return *airports_; }
     NavLines& runways() { return *runways_; }
     NavLines& airways() { return *airways_; }
 

@@ -133,6 +133,11 @@ bool NavFile::indexes() {
     return true;
 }
 
+bool NavFile::readable() {
+    const ClosesText closes{text_};
+    return ready();
+}
+
 void NavFile::prepare() {
     const ClosesText closes{text_};
     if (ready()) {

@@ -28,6 +28,7 @@ class NavFile : public NavLines {
 
     const std::string& path() const override { return path_; }
     bool exists() const override;
+    bool readable() override;
     void checkForChange() override;
     void prepare() override;
     bool forEachLine(const OnNavLine& onLine) override;

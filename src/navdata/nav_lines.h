@@ -30,6 +30,8 @@ class NavLines {
 
     virtual const std::string& path() const = 0;
     virtual bool exists() const = 0;
+    // True when the file is there and can be opened for reading.
+    virtual bool readable() = 0;
     // Looks at the file on disk again: a file that changed since it was read
     // is read anew by the next lookup. Lookups in between take it as it was.
     virtual void checkForChange() {}

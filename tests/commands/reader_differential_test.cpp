@@ -173,7 +173,9 @@ TEST(ReaderDifferential, IndexesFromTheCache) {
     const std::string kept = testing::readBytes(cache);
     ASSERT_FALSE(kept.empty());
     // Taken from the cache, which is therefore not written again.
-    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+    // (Whole seconds: Windows keeps file times in steps of 100 ns.)
+    const auto old = std::chrono::floor<std::chrono::seconds>(
+        std::filesystem::file_time_type::clock::now() - std::chrono::hours(24));
     std::filesystem::last_write_time(toNativePath(cache), old);
     EXPECT_EQ(viaFreshReader(), expected);
     EXPECT_EQ(std::filesystem::last_write_time(toNativePath(cache)), old);

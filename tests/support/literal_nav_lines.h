@@ -23,6 +23,7 @@ class LiteralNavLines : public NavLines {
 
     const std::string& path() const override { return path_; }
     bool exists() const override { return fileExists(path_); }
+    bool readable() override { return std::ifstream(toNativePath(path_)).is_open(); }
     bool forEachLine(const OnNavLine& onLine) override {
         std::ifstream in(toNativePath(path_), std::ios::binary);
         if (!in) {
