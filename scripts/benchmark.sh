@@ -98,8 +98,8 @@ words=$(wc -w <<<"$route")
 printf '\nDatabase: %s airway lines, %s runway lines, %s airports, %s kB; route of %s elements\n\n' \
     "$(wc -l <"$nav/wpNavRTE.txt")" "$(wc -l <"$nav/wpNavAPT.txt")" \
     "$(wc -l <"$nav/airports.dat")" "$(du -k "$nav" | cut -f1)" "$words"
-printf '| %-58s | %12s |\n' "Figure" "Value" "$(printf -- '-%.0s' {1..58})" "------------"
-row() { printf '| %-58s | %12s |\n' "$1" "$2"; }
+printf '| %-66s | %12s |\n' "Figure" "Value" "$(printf -- '-%.0s' {1..66})" "------------"
+row() { printf '| %-66s | %12s |\n' "$1" "$2"; }
 row "skyloom-cli, cold process, $words-element route (median)" "$cli_ms ms"
 row "cat of the three files to /dev/null (median)" "$cat_ms ms"
 row "ratio skyloom-cli / cat" "$(awk -v a="$cli_ms" -v b="$cat_ms" 'BEGIN { printf "%.1f", a / b }')"
