@@ -12,8 +12,21 @@ set -uo pipefail
 [ $# -eq 3 ] || { echo "usage: $0 SKYLOOM_CLI SOURCE_DIR CORE_TESTS" >&2; exit 2; }
 cli=$1 source_dir=$2 core_tests=$3
 
+# As root, the programs, this script and the data they read are copied where
+# "nobody" can reach them (a checkout under /root is closed to other users),
+# and the test runs there as "nobody".
 if [[ $(id -u) -eq 0 ]]; then
-    exec setpriv --reuid=nobody --regid=nogroup --clear-groups -- bash "$0" "$@"
+    stage=$(mktemp -d /tmp/skyloom-failures-stage.XXXXXX) || exit 1
+    mkdir -p "$stage/source/data" &&
+        cp "$0" "$stage/real_failures_test.sh" && cp "$cli" "$stage/skyloom-cli" &&
+        cp "$core_tests" "$stage/core_tests" && cp -r "$source_dir/tests/data" "$stage/test-data" &&
+        cp -r "$source_dir/data/navdata-sample" "$source_dir/data/program" "$stage/source/data/" &&
+        chmod -R a+rX "$stage" || { rm -rf "$stage"; exit 1; }
+    setpriv --reuid=nobody --regid=nogroup --clear-groups -- env SKYLOOM_TEST_DATA="$stage/test-data" \
+        bash "$stage/real_failures_test.sh" "$stage/skyloom-cli" "$stage/source" "$stage/core_tests"
+    status=$?
+    rm -rf "$stage"
+    exit $status
 fi
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/skyloom-failures.XXXXXX") || exit 1
