@@ -9,6 +9,7 @@
 #include <string>
 
 #include "io/file_system.h"
+#include "io/text_file.h"
 #include "navdata/nav_lines.h"
 
 namespace skyloom::testing {
@@ -24,22 +25,7 @@ class LiteralNavLines : public NavLines {
     const std::string& path() const override { return path_; }
     bool exists() const override { return fileExists(path_); }
     bool readable() override { return std::ifstream(toNativePath(path_)).is_open(); }
-    bool forEachLine(const OnNavLine& onLine) override {
-        std::ifstream in(toNativePath(path_), std::ios::binary);
-        if (!in) {
-            return false;
-        }
-        std::string line;
-        while (std::getline(in, line)) {
-            if (!line.empty() && line.back() == '\r') {
-                line.pop_back();
-            }
-            if (!onLine(line)) {
-                break;
-            }
-        }
-        return true;
-    }
+    bool forEachLine(const OnNavLine& onLine) override { return forEachTextLine(path_, onLine); }
     bool forEachLineStartingWith(const std::string& word, const OnNavLine& onLine) override {
         return forEachLine([&](const std::string& line) {
             return line.rfind(word + " ", 0) == 0 ? onLine(line) : true;
